@@ -1,0 +1,1 @@
+#include "net/cookie_store.h"

@@ -1,0 +1,1 @@
+#include "util/event_pump.h"

@@ -1,0 +1,1 @@
+#include "util/gbk_find.h"

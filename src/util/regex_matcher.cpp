@@ -1,0 +1,1 @@
+#include "util/regex_matcher.h"

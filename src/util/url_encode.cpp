@@ -1,0 +1,1 @@
+#include "util/url_encode.h"
