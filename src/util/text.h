@@ -22,6 +22,9 @@ std::string WideFromText(std::string_view text, int codePage = kCodePageUtf8);
 Text TextFromWide(std::string_view wide, int codePage = kCodePageAnsi);
 
 Text Utf8ToGbk(std::string_view utf8);
+// A fixed text of the program's own, written as a UTF-8 literal in the source, in GBK. Every
+// Chinese literal that enters the program's GBK text goes through this.
+inline Text Gbk(std::string_view utf8Literal) { return Utf8ToGbk(utf8Literal); }
 std::string GbkToUtf8(std::string_view gbk);
 // Big5 bytes to GBK with traditional characters mapped to simplified ones.
 Text Big5ToSimplifiedGbk(std::string_view big5);
