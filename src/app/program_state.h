@@ -36,6 +36,9 @@ struct PlatformState {
     OneBasedTable<Text> promotedItemIds;
     OneBasedTable<Text> promotedItemImagePaths;
     Text loginToken;
+    // Set while a campaign, promoted-item or keyword load fills its lists; events run between
+    // items, and a second press meanwhile must not interleave a second load with the first.
+    bool loading = false;
 };
 
 // The date range sent with every market-data query ("2013-2-22" … "2013-2-28").
