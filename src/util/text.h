@@ -21,6 +21,8 @@ std::string WideFromText(std::string_view text, int codePage = kCodePageUtf8);
 // page cannot hold become '?'. The result is cut at its first zero byte.
 Text TextFromWide(std::string_view wide, int codePage = kCodePageAnsi);
 
+// Both conversions keep every byte, zero bytes included; malformed input becomes '?' in GBK
+// (U+FFFD in UTF-8).
 Text Utf8ToGbk(std::string_view utf8);
 // A fixed text of the program's own, written as a UTF-8 literal in the source, in GBK. Every
 // Chinese literal that enters the program's GBK text goes through this.
