@@ -10,13 +10,13 @@ namespace dalmiro {
 Bytes HttpGet(std::string_view url);
 
 struct HttpRequestOptions {
-    std::string proxy;           // plain-HTTP proxy "host:port", or empty
-    std::string headers;         // extra header lines, each ending in CR LF
-    Bytes body;                  // sent with POST only
-    std::string cookies;         // explicit Cookie value; then nothing from the store is sent
-    int timeoutSeconds = 60;     // overall time limit
+    std::string proxy;       // plain-HTTP proxy "host:port", or empty
+    std::string headers;     // extra header lines, each ending in CR LF
+    Bytes body;              // sent with POST only
+    std::string cookies;     // explicit Cookie value; then nothing from the store is sent
+    int timeoutSeconds = 60; // overall time limit
     std::string* responseHeaders = nullptr; // out: raw header block, when asked for
-    int replyMode = 0;           // 1: Utf8ToGbk, 2: Big5ToSimplifiedGbk, else raw bytes
+    int replyMode = 0;                      // 1: Utf8ToGbk, 2: Big5ToSimplifiedGbk, else raw bytes
     std::string* receivedCookies = nullptr; // out: "name=value;" per Set-Cookie, when asked for
     bool followRedirects = true;
 };
