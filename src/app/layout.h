@@ -19,13 +19,13 @@ enum class ControlKind {
     Hyperlink,
     PictureBox,
     GroupBox,
-    ShapeBox,         // a clipping frame
+    ShapeBox, // a clipping frame
     ProgressBar,
     RadioButton,
-    ListView,         // report view with column headers
+    ListView, // report view with column headers
     BrowserView,
-    BalloonTip,       // invisible component
-    FileDialog,       // invisible component
+    BalloonTip, // invisible component
+    FileDialog, // invisible component
 };
 
 struct Geometry {
@@ -44,20 +44,22 @@ struct ControlSpec {
     std::string_view name;
     ControlKind kind = ControlKind::Label;
     // The parent control's name; empty for the window itself. Controls on a tab page name the
-    // tab control and give the page in `tab`.
+    // tab control and give the 0-based page in `tab`; controls inside a frame or picture name
+    // that control and keep tab -1 (they are on their parent's page). Geometry is relative to
+    // the parent; invisible components (balloon tips, file dialogs) have none.
     std::string_view parent;
     int tab = -1;
     Geometry geometry;
-    std::string_view caption;                  // caption or initial text
-    std::span<const std::string_view> items;   // tab titles or combo-box items
-    std::span<const ColumnSpec> columns;       // list-view columns
-    bool checked = false;                      // radio buttons
-    bool multiline = false;                    // edit boxes
+    std::string_view caption;                // caption or initial text
+    std::span<const std::string_view> items; // tab titles or combo-box items
+    std::span<const ColumnSpec> columns;     // list-view columns
+    bool checked = false;                    // radio buttons
+    bool multiline = false;                  // edit boxes
 };
 
 struct MenuSpec {
     std::string_view caption;
-    std::span<const MenuSpec> children;        // empty for a command item
+    std::span<const MenuSpec> children; // empty for a command item
 };
 
 struct WindowSpec {
@@ -71,11 +73,19 @@ struct WindowSpec {
     std::span<const std::string_view> barMenus;
 };
 
+// The caption of MainWindow's `超级链接框1` before the maker's web address, which start-up
+// appends from the hosts in use.
+inline constexpr std::string_view kWebsiteLinkPrefix = "Dalmiro软件官网：";
+
 const WindowSpec& MainWindowLayout();
 const WindowSpec& AnalysisWindowLayout();
 const WindowSpec& LayoutOf(WindowId window);
 
 // The control of that name in the window's layout, or nullptr.
 const ControlSpec* FindControl(WindowId window, std::string_view name);
+// The menu or menu item of that caption anywhere in the window's menus (depth first), or nullptr.
+const MenuSpec* FindMenu(WindowId window, std::string_view caption);
+// Whether the caption names a top-level menu that is not in the menu bar (a popup menu).
+bool IsPopupMenu(WindowId window, std::string_view caption);
 
 } // namespace dalmiro

@@ -1,0 +1,49 @@
+#include "app/hosts.h"
+
+namespace dalmiro {
+
+std::string Hosts::SignInUrl() const {
+    return backOffice + "/#!/login";
+}
+std::string Hosts::AnnouncementUrl() const {
+    return maker + "/notice.htm";
+}
+std::string Hosts::WebsiteUrl() const {
+    return maker + "/";
+}
+std::string Hosts::ContactUrl() const {
+    return maker + "/contact.htm";
+}
+std::string Hosts::CounterUrl() const {
+    return maker + "/counter.htm";
+}
+std::string Hosts::StatusPictureUrl() const {
+    return maker + "/status.gif";
+}
+
+Hosts DefaultHosts() {
+    Hosts hosts;
+    hosts.backOffice = "http://subway.simba.taobao.com";
+    hosts.suggest = "http://suggest.taobao.com";
+    hosts.search = "http://s.taobao.com";
+    hosts.images = "http://img.taobaocdn.com";
+    hosts.items = "http://item.taobao.com";
+    hosts.maker = "http://www.dalmiro.net";
+    return hosts;
+}
+
+Hosts HostsAt(const std::string& baseUrl) {
+    std::string base = baseUrl;
+    while (!base.empty() && base.back() == '/')
+        base.pop_back();
+    Hosts hosts;
+    hosts.backOffice = base;
+    hosts.suggest = base;
+    hosts.search = base;
+    hosts.images = base;
+    hosts.items = base;
+    hosts.maker = base + "/maker";
+    return hosts;
+}
+
+} // namespace dalmiro
