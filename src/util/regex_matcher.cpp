@@ -93,6 +93,46 @@ bool IsContinuationByte(char c) {
     return (static_cast<unsigned char>(c) & 0xC0) == 0x80;
 }
 
+// Offsets into the UTF-8 subject, 32 bits each: a 10 MiB reply with tens of thousands of matches
+// keeps a few MiB of them. Subjects of 4 GiB and more are not searched.
+using Offset = uint32_t;
+constexpr Offset kUnset = UINT32_MAX; // a group that took no part
+constexpr size_t kMaxSubject = UINT32_MAX - 1;
+
+// The start/end pairs of every match (group 0 first), in blocks that never move: the table grows
+// without copying what it holds, and the blocks are small enough to come from reused memory.
+class OffsetTable {
+  public:
+    void Reset(uint32_t groups) {
+        blocks_.clear();
+        stride_ = 2 * (static_cast<size_t>(groups) + 1);
+        count_ = 0;
+    }
+    // Keeps the first `set` pairs of the ovector; the groups after them took no part.
+    void Append(const PCRE2_SIZE* ovector, size_t set) {
+        if (count_ % kMatchesPerBlock == 0) {
+            blocks_.push_back(std::make_unique_for_overwrite<Offset[]>(kMatchesPerBlock * stride_));
+        }
+        Offset* out = blocks_.back().get() + (count_ % kMatchesPerBlock) * stride_;
+        for (size_t i = 0; i < stride_; ++i) {
+            out[i] =
+                i < 2 * set && ovector[i] != PCRE2_UNSET ? static_cast<Offset>(ovector[i]) : kUnset;
+        }
+        ++count_;
+    }
+    size_t Count() const { return count_; }
+    // The pairs of match `index` (0-based, below Count()).
+    const Offset* Match(size_t index) const {
+        return blocks_[index / kMatchesPerBlock].get() + (index % kMatchesPerBlock) * stride_;
+    }
+
+  private:
+    static constexpr size_t kMatchesPerBlock = 1024;
+    std::vector<std::unique_ptr<Offset[]>> blocks_;
+    size_t stride_ = 2;
+    size_t count_ = 0;
+};
+
 } // namespace
 
 struct RegexMatcher::State {
@@ -100,9 +140,7 @@ struct RegexMatcher::State {
     Text pattern;        // the GBK pattern of `code`
     std::string subject; // the subject of the last Create, as UTF-8: the offsets point into it
     uint32_t groups = 0; // capture groups of the pattern
-    size_t matchCount = 0;
-    // Per match, groups + 1 start/end pairs (PCRE2_UNSET for a group that took no part).
-    std::vector<PCRE2_SIZE> offsets;
+    OffsetTable matches;
 
     // Kept across Create calls: the limits and the JIT stack do not depend on the pattern.
     MatchContextPtr matchContext;
@@ -116,20 +154,19 @@ struct RegexMatcher::State {
         subject.clear();
         subject.shrink_to_fit();
         groups = 0;
-        matchCount = 0;
-        offsets.clear();
-        offsets.shrink_to_fit();
+        matches.Reset(0);
     }
 
     bool Compile(std::string_view gbkPattern, bool caseSensitive, bool multiline);
     void PrepareMatchContext();
     int Search(PCRE2_SIZE start, uint32_t options);
     bool FindMatches(bool global);
-    void Keep(int rc);
 
-    size_t Stride() const { return 2 * (static_cast<size_t>(groups) + 1); }
-    // The UTF-8 text of a group; nullopt-like false when there is no such text.
-    bool Piece(int match, int group, std::string_view& piece) const;
+    // The UTF-8 text of group `group` (0: the whole match) of match `index` (0-based); false
+    // when the group took no part.
+    bool Piece(size_t index, size_t group, std::string_view& piece) const;
+    // The same for the 1-based numbers the callers use; false when a number is out of range.
+    bool NumberedPiece(int match, int group, std::string_view& piece) const;
     void AppendExpansion(std::string& out, std::string_view replacement, size_t match) const;
 };
 
@@ -159,6 +196,7 @@ bool RegexMatcher::State::Compile(std::string_view gbkPattern, bool caseSensitiv
     // Without JIT (not built in, or out of executable memory) pcre2_match interprets.
     pcre2_jit_compile(code.get(), PCRE2_JIT_COMPLETE);
     pcre2_pattern_info(code.get(), PCRE2_INFO_CAPTURECOUNT, &groups);
+    matches.Reset(groups);
     matchData.reset(pcre2_match_data_create_from_pattern(code.get(), nullptr));
     if (!matchData) {
         code.reset();
@@ -198,19 +236,13 @@ int RegexMatcher::State::Search(PCRE2_SIZE start, uint32_t options) {
     return rc;
 }
 
-void RegexMatcher::State::Keep(int rc) {
-    const PCRE2_SIZE* ovector = pcre2_get_ovector_pointer(matchData.get());
-    const size_t stride = Stride();
-    const size_t set = std::min(stride, 2 * static_cast<size_t>(rc));
-    offsets.insert(offsets.end(), ovector, ovector + set);
-    offsets.insert(offsets.end(), stride - set, PCRE2_UNSET);
-    ++matchCount;
-}
-
 // Finds the matches from left to right. After an empty match the same position is tried once
 // more for a non-empty match anchored there; failing that, the search moves on by one character.
 // Returns false only when the subject could not be searched at all.
 bool RegexMatcher::State::FindMatches(bool global) {
+    if (subject.size() > kMaxSubject) {
+        return false;
+    }
     PrepareMatchContext();
     PCRE2_SIZE start = 0;
     uint32_t retry = 0;    // PCRE2_NOTEMPTY_ATSTART | PCRE2_ANCHORED after an empty match
@@ -240,7 +272,7 @@ bool RegexMatcher::State::FindMatches(bool global) {
             // \K in a look-ahead can set the start after the end; there is no sound next step.
             return true;
         }
-        Keep(rc);
+        matches.Append(ovector, static_cast<size_t>(rc));
         if (!global) {
             return true;
         }
@@ -249,18 +281,21 @@ bool RegexMatcher::State::FindMatches(bool global) {
     }
 }
 
-bool RegexMatcher::State::Piece(int match, int group, std::string_view& piece) const {
-    if (match < 1 || static_cast<size_t>(match) > matchCount || group < 0 ||
-        static_cast<uint32_t>(group) > groups) {
-        return false;
-    }
-    const PCRE2_SIZE* pair = offsets.data() + (static_cast<size_t>(match) - 1) * Stride() +
-                             2 * static_cast<size_t>(group);
-    if (pair[0] == PCRE2_UNSET || pair[1] < pair[0] || pair[1] > subject.size()) {
+bool RegexMatcher::State::Piece(size_t index, size_t group, std::string_view& piece) const {
+    const Offset* pair = matches.Match(index) + 2 * group;
+    if (pair[0] == kUnset || pair[1] < pair[0] || pair[1] > subject.size()) {
         return false;
     }
     piece = std::string_view(subject).substr(pair[0], pair[1] - pair[0]);
     return true;
+}
+
+bool RegexMatcher::State::NumberedPiece(int match, int group, std::string_view& piece) const {
+    if (match < 1 || static_cast<size_t>(match) > matches.Count() || group < 0 ||
+        static_cast<uint32_t>(group) > groups) {
+        return false;
+    }
+    return Piece(static_cast<size_t>(match) - 1, static_cast<size_t>(group), piece);
 }
 
 // Replacement syntax, as in JavaScript: $1 … $99 is that group (two digits when that group
@@ -269,11 +304,11 @@ bool RegexMatcher::State::Piece(int match, int group, std::string_view& piece) c
 // other "$" sequence, including $0 and numbers above the group count, stays as written.
 void RegexMatcher::State::AppendExpansion(std::string& out, std::string_view replacement,
                                           size_t match) const {
-    const PCRE2_SIZE* whole = offsets.data() + match * Stride();
+    const Offset* whole = matches.Match(match);
     auto appendGroup = [&](size_t group) {
-        const PCRE2_SIZE* pair = whole + 2 * group;
-        if (pair[0] != PCRE2_UNSET && pair[0] <= pair[1]) {
-            out.append(subject, pair[0], pair[1] - pair[0]);
+        std::string_view piece;
+        if (Piece(match, group, piece)) {
+            out.append(piece);
         }
     };
     auto digit = [&](size_t i) -> int {
@@ -339,12 +374,12 @@ bool RegexMatcher::Create(std::string_view pattern, std::string_view subject, bo
 }
 
 int RegexMatcher::MatchCount() const {
-    return static_cast<int>(std::min<size_t>(state_->matchCount, INT_MAX));
+    return static_cast<int>(std::min<size_t>(state_->matches.Count(), INT_MAX));
 }
 
 Text RegexMatcher::SubMatchText(int match, int group) const {
     std::string_view piece;
-    if (group < 1 || !state_->Piece(match, group, piece)) {
+    if (group < 1 || !state_->NumberedPiece(match, group, piece)) {
         return {};
     }
     return ToGbk(piece);
@@ -352,14 +387,14 @@ Text RegexMatcher::SubMatchText(int match, int group) const {
 
 Text RegexMatcher::MatchText(int match) const {
     std::string_view piece;
-    if (!state_->Piece(match, 0, piece)) {
+    if (!state_->NumberedPiece(match, 0, piece)) {
         return {};
     }
     return ToGbk(piece);
 }
 
 int RegexMatcher::SubMatchCount() const {
-    return state_->matchCount == 0 ? 0 : static_cast<int>(state_->groups);
+    return state_->matches.Count() == 0 ? 0 : static_cast<int>(state_->groups);
 }
 
 Text RegexMatcher::PatternText() const {
@@ -375,8 +410,8 @@ Text RegexMatcher::ReplaceAll(std::string_view replacement) const {
     std::string out;
     out.reserve(s.subject.size());
     size_t copied = 0;
-    for (size_t m = 0; m < s.matchCount; ++m) {
-        const PCRE2_SIZE* whole = s.offsets.data() + m * s.Stride();
+    for (size_t m = 0; m < s.matches.Count(); ++m) {
+        const Offset* whole = s.matches.Match(m);
         if (whole[0] < copied) {
             continue; // cannot happen with matches found left to right; never copy backwards
         }
