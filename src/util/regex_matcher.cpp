@@ -21,9 +21,11 @@
 //   back-reference to a group that took no part matches the empty text;
 // - braces that do not form a quantifier are literal (PCRE2 does that by itself).
 //
-// Limits: every search step is bounded by a match limit (backtracking steps), a depth limit and
-// a heap limit, so a pattern that backtracks catastrophically returns instead of hanging the
-// program. A search that hits a limit ends the match list: the matches found before it stay.
+// Limits: every search is bounded by a match limit (backtracking steps, scaled with the subject),
+// a depth limit and a heap limit, so a pattern that backtracks catastrophically returns instead
+// of hanging the program. A search that hits a limit ends the match list: the matches found
+// before it stay. The bound holds per starting position, so a pattern that backtracks heavily,
+// but just within the limit, at each of many positions is slow, though it still ends.
 
 namespace dalmiro {
 namespace {
@@ -49,10 +51,12 @@ using MatchContextPtr = std::unique_ptr<pcre2_match_context, MatchContextFree>;
 using MatchDataPtr = std::unique_ptr<pcre2_match_data, MatchDataFree>;
 using JitStackPtr = std::unique_ptr<pcre2_jit_stack, JitStackFree>;
 
-// Backtracking steps one search may take. The reply patterns need a few per subject character;
-// (a+)+$ over a run of a's needs 2^n. At this figure a runaway search gives up within a fraction
-// of a second.
-constexpr uint32_t kMatchLimit = 10'000'000;
+// Backtracking steps one search may take: this many, or kMatchStepsPerByte per subject byte when
+// that is more. A lazy [\s|\S]*? that runs across the whole subject takes about one step per
+// character and must never be cut short; (a+)+$ over a run of a's needs 2^n steps and gives up
+// after some tens of milliseconds.
+constexpr uint32_t kMatchLimitMin = 10'000'000;
+constexpr uint32_t kMatchStepsPerByte = 4;
 // Nesting of backtracking points (interpreter only) and the memory it may use for them.
 constexpr uint32_t kDepthLimit = 1'000'000;
 constexpr uint32_t kHeapLimitKiB = 64 * 1024;
@@ -215,7 +219,6 @@ void RegexMatcher::State::PrepareMatchContext() {
     if (!matchContext) {
         return;
     }
-    pcre2_set_match_limit(matchContext.get(), kMatchLimit);
     pcre2_set_depth_limit(matchContext.get(), kDepthLimit);
     pcre2_set_heap_limit(matchContext.get(), kHeapLimitKiB);
     jitStack.reset(pcre2_jit_stack_create(kJitStackStart, kJitStackMax, nullptr));
@@ -244,6 +247,11 @@ bool RegexMatcher::State::FindMatches(bool global) {
         return false;
     }
     PrepareMatchContext();
+    if (matchContext) {
+        const uint64_t scaled = uint64_t{kMatchStepsPerByte} * subject.size();
+        pcre2_set_match_limit(matchContext.get(), static_cast<uint32_t>(std::clamp<uint64_t>(
+                                                      scaled, kMatchLimitMin, UINT32_MAX)));
+    }
     PCRE2_SIZE start = 0;
     uint32_t retry = 0;    // PCRE2_NOTEMPTY_ATSTART | PCRE2_ANCHORED after an empty match
     uint32_t utfCheck = 0; // the UTF check runs on the first search only

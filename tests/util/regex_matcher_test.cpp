@@ -294,6 +294,16 @@ TEST(RegexMatcherTest, RunawayBacktrackingReturns) {
     }
 }
 
+// The limit that stops runaway searches must not cut a lazy span across a large reply short.
+TEST(RegexMatcherTest, LazySpanAcrossALargeReplyIsFound) {
+    const std::string subject =
+        R"re("adGroupId":"7")re" + std::string(12'000'000, ' ') + R"re("imgUrl":"i.jpg")re";
+    RegexMatcher m;
+    ASSERT_TRUE(m.Create(R"re("adGroupId":"(\d+)"[\s|\S]*?"imgUrl":"(.*?)")re", subject));
+    ASSERT_EQ(m.MatchCount(), 1);
+    EXPECT_EQ(m.SubMatchText(1, 2), "i.jpg");
+}
+
 TEST(RegexMatcherTest, ObjectsOnSeveralThreadsAtOnce) {
     constexpr int kThreads = 4;
     constexpr int kRounds = 200;
