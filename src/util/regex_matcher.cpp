@@ -12,6 +12,8 @@
 // RegexMatcher on PCRE2 in UTF mode. The GBK pattern and subject are converted to UTF-8 once per
 // Create, the matches are kept as offsets into the UTF-8 subject, and a group's text is converted
 // back to GBK only when it is asked for. ASCII text needs no conversion at all.
+// ReplaceAll rebuilds the subject from its UTF-8 form, so bytes that are not valid GBK come
+// back as "?" there, as they do in group texts.
 //
 // Dialect settings (the ECMAScript-like behaviour the reply patterns are written for):
 // - LF is the only newline: "." matches everything but LF, and "^"/"$" in multiline mode match

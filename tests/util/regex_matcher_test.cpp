@@ -182,6 +182,8 @@ const MatchCase kDialectCases[] = {
     {"EmptyMatchesStepByCharacter", "", "中文", {"", "", ""}},
     {"EmptyAndNonEmptyMatchesInTurn", "x*", "axb", {"", "x", "", ""}},
     {"UnicodeEscapeNamesACharacter", R"re(\u6587)re", "中文", {"文"}},
+    {"BracedUnicodeAndHexEscapes", R"re(\u{4E2D}\x41)re", "中A", {"中A"}},
+    {"EmptyClassMatchesNothing", "a[]|b", "ab", {"b"}},
     {"ChineseInPatternAndSubject", "连衣裙(\\d+)", "夏季连衣裙2026款", {"连衣裙2026"}},
 };
 
