@@ -63,10 +63,12 @@ Fault Fault::Reset() {
 std::optional<Fault> ParseFault(std::string_view text) {
     Fault fault;
     bool any = false;
-    while (!text.empty()) {
+    bool more = !text.empty();
+    while (more) {
         std::size_t plus = text.find('+');
         std::string_view part = text.substr(0, plus);
-        text = plus == std::string_view::npos ? std::string_view() : text.substr(plus + 1);
+        more = plus != std::string_view::npos;
+        text = more ? text.substr(plus + 1) : std::string_view();
         std::size_t colon = part.find(':');
         std::string_view name = part.substr(0, colon);
         std::optional<long long> arg;

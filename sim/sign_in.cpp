@@ -63,7 +63,7 @@ SimReply SignIn(const SimRequest& request, SimData& data, SessionStore& sessions
     std::string loginId = FieldValue(form, "loginId");
     if (request.method != "POST" || loginId.empty() || loginId != account.loginId ||
         FieldValue(form, "password") != account.password) {
-        return RedirectReply("/?error=1" + std::string(kSignInPageAddress));
+        return RedirectReply("/?error=1" + std::string(kSignInPageAddress.substr(1)));
     }
     std::string id = sessions.Open(account.loginId, data.FixedToken());
     SimReply reply = RedirectReply(std::string(kSignInPageAddress));
