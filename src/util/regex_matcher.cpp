@@ -62,7 +62,8 @@ constexpr uint32_t kMatchStepsPerByte = 4;
 // Nesting of backtracking points (interpreter only) and the memory it may use for them.
 constexpr uint32_t kDepthLimit = 1'000'000;
 constexpr uint32_t kHeapLimitKiB = 64 * 1024;
-// The JIT's own stack: starts small and may grow this far before the interpreter takes over.
+// The JIT's own stack, made only when the default 32 KiB on the machine stack is not enough: starts
+// small and may grow this far before the interpreter takes over.
 constexpr size_t kJitStackStart = 32 * 1024;
 constexpr size_t kJitStackMax = 4 * 1024 * 1024;
 
@@ -223,16 +224,20 @@ void RegexMatcher::State::PrepareMatchContext() {
     }
     pcre2_set_depth_limit(matchContext.get(), kDepthLimit);
     pcre2_set_heap_limit(matchContext.get(), kHeapLimitKiB);
-    jitStack.reset(pcre2_jit_stack_create(kJitStackStart, kJitStackMax, nullptr));
-    if (jitStack) {
-        pcre2_jit_stack_assign(matchContext.get(), nullptr, jitStack.get());
-    }
 }
 
 int RegexMatcher::State::Search(PCRE2_SIZE start, uint32_t options) {
     const auto* text = reinterpret_cast<PCRE2_SPTR>(subject.data());
     int rc = pcre2_match(code.get(), text, subject.size(), start, options, matchData.get(),
                          matchContext.get());
+    if (rc == PCRE2_ERROR_JIT_STACKLIMIT && !jitStack && matchContext) {
+        jitStack.reset(pcre2_jit_stack_create(kJitStackStart, kJitStackMax, nullptr));
+        if (jitStack) {
+            pcre2_jit_stack_assign(matchContext.get(), nullptr, jitStack.get());
+            rc = pcre2_match(code.get(), text, subject.size(), start, options, matchData.get(),
+                             matchContext.get());
+        }
+    }
     if (rc == PCRE2_ERROR_JIT_STACKLIMIT) {
         // The interpreter keeps its backtracking on the heap, bounded by the heap limit.
         rc = pcre2_match(code.get(), text, subject.size(), start, options | PCRE2_NO_JIT,

@@ -306,6 +306,20 @@ TEST(RegexMatcherTest, LazySpanAcrossALargeReplyIsFound) {
     EXPECT_EQ(m.SubMatchText(1, 2), "i.jpg");
 }
 
+// A group repeated many times outgrows the JIT's default stack; the match is still found.
+TEST(RegexMatcherTest, DeeplyRepeatedGroupIsFound) {
+    std::string subject;
+    for (int i = 0; i < 20000; ++i) {
+        subject += i % 2 == 0 ? "x" : "y";
+    }
+    subject += "z";
+    RegexMatcher m;
+    ASSERT_TRUE(m.Create("(x|y)*z", subject));
+    ASSERT_EQ(m.MatchCount(), 1);
+    EXPECT_EQ(m.MatchText(1), subject);
+    EXPECT_EQ(m.SubMatchText(1, 1), "y");
+}
+
 TEST(RegexMatcherTest, ObjectsOnSeveralThreadsAtOnce) {
     constexpr int kThreads = 4;
     constexpr int kRounds = 200;
