@@ -62,7 +62,10 @@ std::mutex& CookieShare::LockFor(curl_lock_data data) {
 }
 
 bool CookieShare::Attach(CURL* easy) const {
-    return share_ && curl_easy_setopt(easy, CURLOPT_SHARE, share_.get()) == CURLE_OK;
+    // The share brings the cookies; an empty cookie file switches the handle's cookie engine on
+    // (without it libcurl neither sends nor files cookies on that handle).
+    return share_ && curl_easy_setopt(easy, CURLOPT_SHARE, share_.get()) == CURLE_OK &&
+           curl_easy_setopt(easy, CURLOPT_COOKIEFILE, "") == CURLE_OK;
 }
 
 CookieShare::Key CookieShare::KeyOf(const Cookie& cookie) {
