@@ -113,14 +113,15 @@ class OffsetTable {
     void Reset(uint32_t groups) {
         blocks_.clear();
         stride_ = 2 * (static_cast<size_t>(groups) + 1);
+        perBlock_ = std::max<size_t>(1, kBlockEntries / stride_);
         count_ = 0;
     }
     // Keeps the first `set` pairs of the ovector; the groups after them took no part.
     void Append(const PCRE2_SIZE* ovector, size_t set) {
-        if (count_ % kMatchesPerBlock == 0) {
-            blocks_.push_back(std::make_unique_for_overwrite<Offset[]>(kMatchesPerBlock * stride_));
+        if (count_ % perBlock_ == 0) {
+            blocks_.push_back(std::make_unique_for_overwrite<Offset[]>(perBlock_ * stride_));
         }
-        Offset* out = blocks_.back().get() + (count_ % kMatchesPerBlock) * stride_;
+        Offset* out = blocks_.back().get() + (count_ % perBlock_) * stride_;
         for (size_t i = 0; i < stride_; ++i) {
             out[i] =
                 i < 2 * set && ovector[i] != PCRE2_UNSET ? static_cast<Offset>(ovector[i]) : kUnset;
@@ -130,13 +131,14 @@ class OffsetTable {
     size_t Count() const { return count_; }
     // The pairs of match `index` (0-based, below Count()).
     const Offset* Match(size_t index) const {
-        return blocks_[index / kMatchesPerBlock].get() + (index % kMatchesPerBlock) * stride_;
+        return blocks_[index / perBlock_].get() + (index % perBlock_) * stride_;
     }
 
   private:
-    static constexpr size_t kMatchesPerBlock = 1024;
+    static constexpr size_t kBlockEntries = 16 * 1024; // 64 KiB
     std::vector<std::unique_ptr<Offset[]>> blocks_;
     size_t stride_ = 2;
+    size_t perBlock_ = kBlockEntries / 2; // matches per block
     size_t count_ = 0;
 };
 

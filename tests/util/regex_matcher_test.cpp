@@ -296,6 +296,23 @@ TEST(RegexMatcherTest, RunawayBacktrackingReturns) {
     }
 }
 
+// Long replies give tens of thousands of matches; every one keeps its own groups.
+TEST(RegexMatcherTest, ManyMatchesKeepTheirGroups) {
+    constexpr int kCount = 20000;
+    std::string reply;
+    for (int i = 1; i <= kCount; ++i) {
+        reply += R"re({"campaignId":")re" + std::to_string(i) + R"re(","title":"计划)re" +
+                 std::to_string(i) + R"re(",})re";
+    }
+    RegexMatcher m;
+    ASSERT_TRUE(m.Create(patterns::kCampaigns, Gbk(reply)));
+    ASSERT_EQ(m.MatchCount(), kCount);
+    for (int i : {1, 2, 2730, 2731, 2732, 8192, 8193, 12345, kCount - 1, kCount}) {
+        EXPECT_EQ(m.SubMatchText(i, 1), std::to_string(i));
+        EXPECT_EQ(m.SubMatchText(i, 2), Gbk("计划" + std::to_string(i)));
+    }
+}
+
 // The limit that stops runaway searches must not cut a lazy span across a large reply short.
 TEST(RegexMatcherTest, LazySpanAcrossALargeReplyIsFound) {
     const std::string subject =
