@@ -124,6 +124,12 @@ SimServer::SimServer() : impl_(std::make_unique<Impl>()) {
     // The library takes ownership of the queue it is handed.
     impl->http.new_task_queue = [] { return new httplib::ThreadPool(kWorkerThreads); };
     impl->http.set_keep_alive_timeout(kKeepAliveSeconds);
+    // The library's default also sets SO_REUSEPORT, which would let a second server share a
+    // port that is in use; only the quick rebind after TIME_WAIT is wanted.
+    impl->http.set_socket_options([](socket_t sock) {
+        int yes = 1;
+        setsockopt(sock, SOL_SOCKET, SO_REUSEADDR, reinterpret_cast<const char*>(&yes), sizeof yes);
+    });
     auto handler = [impl](const httplib::Request& req, httplib::Response& res) {
         impl->Serve(req, res);
     };
