@@ -17,7 +17,9 @@ enum class FaultKind {
     kTruncate,     // Content-Length of the whole reply, half of it sent, then the connection closed
     kOversize,     // the reply padded with spaces to `size` bytes
     kInvalidBytes, // kInvalidBytes put at the start, the middle and the end of the reply
-    kReset,        // the connection reset (TCP RST) before anything is sent; the path does nothing
+    // The connection reset (TCP RST) before anything is sent; the path does nothing. Where the
+    // system offers no way to find the connection, an empty 500 reply instead.
+    kReset,
 };
 
 struct Fault {
