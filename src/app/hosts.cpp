@@ -21,6 +21,20 @@ std::string Hosts::StatusPictureUrl() const {
     return maker + "/status.gif";
 }
 
+bool IsWebAddress(std::string_view url) {
+    const auto startsWith = [url](std::string_view scheme) {
+        if (url.size() <= scheme.size())
+            return false;
+        for (size_t i = 0; i < scheme.size(); ++i) {
+            const char c = url[i];
+            if ((c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c) != scheme[i])
+                return false;
+        }
+        return true;
+    };
+    return startsWith("http://") || startsWith("https://");
+}
+
 Hosts DefaultHosts() {
     Hosts hosts;
     hosts.backOffice = "http://subway.simba.taobao.com";

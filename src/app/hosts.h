@@ -3,6 +3,7 @@
 // start options replace groups of them (--simulator points all of them at the substitute
 // services). Each field is a base URL "http://host[:port]" without a trailing slash.
 #include <string>
+#include <string_view>
 
 namespace dalmiro {
 
@@ -12,7 +13,7 @@ struct Hosts {
     std::string search;     // public search page ("/search")
     std::string images;     // item pictures ("/bao/uploaded/...")
     std::string items;      // public item pages ("/item.htm?id=")
-    std::string maker;      // the maker's announcement, web, contact and counter pages, status picture
+    std::string maker; // the maker's announcement, web, contact and counter pages, status picture
 
     std::string SignInUrl() const;        // backOffice + "/#!/login"
     std::string AnnouncementUrl() const;  // maker + "/notice.htm"
@@ -21,6 +22,10 @@ struct Hosts {
     std::string CounterUrl() const;       // maker + "/counter.htm"
     std::string StatusPictureUrl() const; // maker + "/status.gif"
 };
+
+// Whether the address is an http:// or https:// address with something after the scheme (ASCII
+// case ignored). Addresses that come from outside are opened only when they are.
+bool IsWebAddress(std::string_view url);
 
 // The real services.
 Hosts DefaultHosts();

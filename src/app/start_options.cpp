@@ -24,13 +24,6 @@ constexpr std::array kUrlOptions{
 
 constexpr std::string_view kEngineArguments = "--webEngineArgs";
 
-bool IsHttpUrl(std::string_view url) {
-    const auto hostAfter = [&](std::string_view scheme) {
-        return url.size() > scheme.size() && url.substr(0, scheme.size()) == scheme;
-    };
-    return hostAfter("http://") || hostAfter("https://");
-}
-
 std::string WithoutTrailingSlash(std::string url) {
     while (!url.empty() && url.back() == '/')
         url.pop_back();
@@ -77,7 +70,7 @@ StartOptions ParseStartOptions(int argc, const char* const* argv) {
             options.error = "unknown option: " + arg;
         } else if (!value) {
             options.error = "option " + std::string(matched->name) + " needs a URL";
-        } else if (!IsHttpUrl(*value)) {
+        } else if (!IsWebAddress(*value)) {
             options.error = "option " + std::string(matched->name) +
                             " needs an http:// or https:// URL, not: " + *value;
         } else {

@@ -32,8 +32,11 @@ void OnMainWindowCreated(AppContext& context, const EventArgs&) {
     const double currentVersion = VersionFromTitle(ui.WindowTitle(kMain));
     if (IsNewerVersion(announcement.newVersion, currentVersion) && OfferUpdate(ui)) {
         ui.CloseWindow(kMain);
-        if (!announcement.updateAddress.empty())
-            ui.OpenAddress(GbkToUtf8(announcement.updateAddress));
+        // The page comes from the network: only a web address is handed to the browser, never
+        // a local file or another program's scheme.
+        const std::string address = GbkToUtf8(announcement.updateAddress);
+        if (IsWebAddress(address))
+            ui.OpenAddress(address);
         return;
     }
 
@@ -48,7 +51,8 @@ void OnMainWindowCreated(AppContext& context, const EventArgs&) {
     ui.SetLink(kMain, "超级链接框1", website);
 
     ui.SetText(kMain, "超级链接框3", announcement.text);
-    ui.SetLink(kMain, "超级链接框3", GbkToUtf8(announcement.link));
+    const std::string link = GbkToUtf8(announcement.link);
+    ui.SetLink(kMain, "超级链接框3", IsWebAddress(link) ? link : std::string());
 
     ui.ApplySkin(kSkinNumber);
     ui.SetPicture(kMain, "图片框2", HttpGet(hosts.StatusPictureUrl()));

@@ -119,6 +119,39 @@ TEST_F(StartUp, AcceptingTheUpdateClosesTheProgramAndOpensTheUpdateAddress) {
     EXPECT_EQ(app.state.report.end, "");
 }
 
+TEST_F(StartUp, AddressesFromThePageOpenOnlyAsWebAddresses) {
+    struct Case {
+        const char* address;
+        bool opened;
+    };
+    const Case cases[] = {
+        {"https://download.example/setup.exe", true},
+        {"HTTP://download.example/", true},
+        {"file:///etc/passwd", false},
+        {"C:\\Windows\\System32\\calc.exe", false},
+        {"javascript:alert(1)", false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.address);
+        sim::SimNotice notice;
+        notice.version = "1.6";
+        notice.updateAddress = c.address;
+        notice.link = c.address;
+        server_.Data().SetNotice(notice);
+
+        AppHarness accepting(hosts_);
+        accepting.ui.ScriptMessageAnswer(MessageAnswer::Ok);
+        Start(accepting);
+        EXPECT_FALSE(accepting.ui.IsWindowOpen(kMain));
+        EXPECT_EQ(accepting.ui.OpenedAddresses().size(), c.opened ? 1u : 0u);
+
+        AppHarness declining(hosts_);
+        declining.ui.ScriptMessageAnswer(MessageAnswer::Cancel);
+        Start(declining);
+        EXPECT_EQ(declining.ui.GetLink(kMain, "超级链接框3"), c.opened ? c.address : "");
+    }
+}
+
 TEST_F(StartUp, UnreachableMakerStillStartsWithEmptyAnnouncementAndPicture) {
     Hosts hosts = hosts_;
     hosts.maker = "http://127.0.0.1:1"; // nothing listens there
