@@ -1,5 +1,6 @@
 #include "app/executable_path.h"
 
+#include <exception>
 #include <filesystem>
 #include <system_error>
 
@@ -13,12 +14,17 @@ std::string ExecutablePath() {
 #ifdef _WIN32
     std::wstring buffer(MAX_PATH, L'\0');
     for (;;) {
-        const DWORD length = GetModuleFileNameW(nullptr, buffer.data(), buffer.size());
+        const DWORD length =
+            GetModuleFileNameW(nullptr, buffer.data(), static_cast<DWORD>(buffer.size()));
         if (length == 0)
             return {};
         if (length < buffer.size()) {
             buffer.resize(length);
-            return std::filesystem::path(buffer).string();
+            try {
+                return std::filesystem::path(buffer).string();
+            } catch (const std::exception&) {
+                return {}; // a path the ANSI code page cannot name
+            }
         }
         buffer.resize(buffer.size() * 2);
     }
@@ -33,7 +39,11 @@ std::string ProgramDirectory() {
     const std::string path = ExecutablePath();
     if (path.empty())
         return {};
-    return std::filesystem::path(path).parent_path().string();
+    try {
+        return std::filesystem::path(path).parent_path().string();
+    } catch (const std::exception&) {
+        return {};
+    }
 }
 
 } // namespace dalmiro

@@ -1,13 +1,12 @@
 #include "app/script_launch.h"
 
 #include <cerrno>
-#include <cstdio>
 #include <cstdlib>
+#include <exception>
 #include <vector>
 
 #ifdef _WIN32
 #include <filesystem>
-#include <fstream>
 #include <windows.h>
 #else
 #include <fcntl.h>
@@ -20,7 +19,7 @@ namespace dalmiro {
 
 #ifdef _WIN32
 
-std::string WritePrivateScript(std::string_view content, std::string_view suffix) {
+std::string WritePrivateScript(std::string_view content, std::string_view suffix) try {
     // The user's temporary folder is private to the user; the name is unique per process and tick.
     wchar_t folder[MAX_PATH + 1];
     const DWORD length = GetTempPathW(MAX_PATH + 1, folder);
@@ -47,9 +46,11 @@ std::string WritePrivateScript(std::string_view content, std::string_view suffix
         return path.string();
     }
     return {};
+} catch (const std::exception&) {
+    return {}; // a temporary folder the ANSI code page cannot name
 }
 
-bool StartDetachedScript(const std::string& scriptPath) {
+bool StartDetachedScript(const std::string& scriptPath) try {
     std::wstring command =
         L"cmd.exe /c \"\"" + std::filesystem::path(scriptPath).wstring() + L"\"\"";
     STARTUPINFOW startup{};
@@ -58,12 +59,14 @@ bool StartDetachedScript(const std::string& scriptPath) {
     startup.wShowWindow = SW_HIDE;
     PROCESS_INFORMATION process{};
     if (!CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE,
-                        CREATE_NO_WINDOW | DETACHED_PROCESS | CREATE_NEW_PROCESS_GROUP, nullptr,
-                        nullptr, &startup, &process))
+                        CREATE_NO_WINDOW | CREATE_NEW_PROCESS_GROUP, nullptr, nullptr, &startup,
+                        &process))
         return false;
     CloseHandle(process.hThread);
     CloseHandle(process.hProcess);
     return true;
+} catch (const std::exception&) {
+    return false;
 }
 
 #else
@@ -138,6 +141,10 @@ bool StartDetachedScript(const std::string& scriptPath) {
                 dup2(null, STDOUT_FILENO);
                 dup2(null, STDERR_FILENO);
             }
+#ifdef __linux__
+            // The new program instance must not inherit the old one's sockets and files.
+            close_range(3, ~0U, 0);
+#endif
             execv("/bin/sh", const_cast<char* const*>(argv));
             _exit(127);
         }
