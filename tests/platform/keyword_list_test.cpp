@@ -65,7 +65,7 @@ TEST_F(PlatformTest, PressingAgainReloadsTheWindowWithoutDoublingIt) {
     // Another item while open: its keywords replace the rows.
     PickItem(2);
     Click(kKeywordButton);
-    const auto& third = server.Data().Campaigns()[0].items[2].keywords;
+    const auto third = server.Data().Campaigns()[0].items[2].keywords;
     EXPECT_EQ(RankRows().size(), third.size());
     EXPECT_EQ(RankRows()[0][1], Gbk(third[0].word));
 
@@ -85,7 +85,7 @@ TEST_F(PlatformTest, APressDuringTheLoadDoesNotInterleaveASecondLoad) {
     PickItem(0);
     ui.QueueAfterEvents(2, [&] { Click(kKeywordButton); });
     Click(kKeywordButton);
-    const auto& keywords = server.Data().Campaigns()[0].items[0].keywords;
+    const auto keywords = server.Data().Campaigns()[0].items[0].keywords;
     ASSERT_EQ(RankRows().size(), keywords.size());
     for (std::size_t i = 0; i < keywords.size(); ++i)
         EXPECT_EQ(RankRows()[i][0], std::to_string(i + 1));
