@@ -28,7 +28,6 @@
 #include <QToolTip>
 #include <QUrl>
 #include <QWebEngineProfile>
-#include <QWebEngineView>
 
 namespace dalmiro {
 
@@ -55,10 +54,21 @@ class QtUi::WindowWatcher : public QObject {
 };
 
 QtUi::QtUi()
-    : profile_(MakeBrowserProfile()), context_(std::make_unique<QObject>()),
-      cookieBridge_(std::make_unique<CookieBridge>(profile_->cookieStore())),
-      alert_(std::make_unique<AlertSound>()), watcher_(std::make_unique<WindowWatcher>(*this)) {
+    : context_(std::make_unique<QObject>()), alert_(std::make_unique<AlertSound>()),
+      watcher_(std::make_unique<WindowWatcher>(*this)) {
     SetEventPump([this] { ProcessPendingEvents(); });
+}
+
+QWebEngineProfile* QtUi::Profile() {
+    if (profile_ == nullptr) {
+        profile_ = MakeBrowserProfile();
+        cookieBridge_ = std::make_unique<CookieBridge>(profile_->cookieStore());
+    }
+    return profile_.get();
+}
+
+QWebEngineProfile* QtUi::BrowserProfile() {
+    return OnGuiThread(context_.get(), [this] { return Profile(); });
 }
 
 QtUi::~QtUi() {
@@ -282,7 +292,7 @@ void QtUi::OpenWindow(WindowId window) {
         }
         std::optional<BuiltWindow>& slot = window == WindowId::Main ? main_ : analysis_;
         slot = BuildWindow(
-            LayoutOf(window), profile_.get(),
+            LayoutOf(window), [this] { return Profile(); },
             [this, window](std::string_view source, EventKind kind, const EventArgs& args) {
                 Report(window, source, kind, args);
             });
@@ -349,8 +359,8 @@ Text QtUi::WindowTitle(WindowId window) {
 
 void QtUi::LoadUrl(WindowId window, std::string_view control, const std::string& url) {
     OnGuiThread(context_.get(), [&] {
-        if (auto* view = Find<QWebEngineView>(window, control))
-            view->setUrl(QUrl(QString::fromStdString(url)));
+        if (auto* browser = Find<BrowserBox>(window, control))
+            browser->Load(QUrl(QString::fromStdString(url)));
     });
 }
 

@@ -41,7 +41,8 @@ class QtUi final : public Ui {
     QWidget* ControlWidget(WindowId window, std::string_view control) const;
     QMenu* Menu(WindowId window, std::string_view caption) const;
     QAction* MenuAction(WindowId window, std::string_view caption) const;
-    QWebEngineProfile* BrowserProfile() const { return profile_.get(); }
+    // The profile of the browser views, made with the first view (or now).
+    QWebEngineProfile* BrowserProfile();
 
     Text GetText(WindowId window, std::string_view control) override;
     void SetText(WindowId window, std::string_view control, const Text& text) override;
@@ -121,6 +122,7 @@ class QtUi final : public Ui {
     // once the events in progress have returned.
     void Retire(WindowId window);
     void ReleaseRetired();
+    QWebEngineProfile* Profile();
     void CloseAndNotify(WindowId window);
 
     // Declared first so that it is destroyed last: every page built on it goes with the windows.

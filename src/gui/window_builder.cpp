@@ -52,7 +52,7 @@ QWidget* MakeTransparentLabel(QWidget* parent, const ControlSpec& spec) {
 }
 
 QWidget* MakeControl(QWidget* parent, const WindowSpec& window, const ControlSpec& spec,
-                     QWebEngineProfile* profile) {
+                     const ProfileSource& profile) {
     const QString caption = FromUtf8(spec.caption);
     switch (spec.kind) {
     case ControlKind::TabControl: {
@@ -120,7 +120,7 @@ QWidget* MakeControl(QWidget* parent, const WindowSpec& window, const ControlSpe
     case ControlKind::ListView:
         return MakeChild<ListView>(parent, spec.columns);
     case ControlKind::BrowserView:
-        return MakeBrowserView(parent, profile);
+        return MakeChild<BrowserBox>(parent, profile);
     case ControlKind::BalloonTip:
     case ControlKind::FileDialog:
         break;
@@ -229,7 +229,7 @@ std::string_view WindowObjectName(WindowId window) {
     return window == WindowId::Main ? "MainWindow" : "AnalysisWindow";
 }
 
-BuiltWindow BuildWindow(const WindowSpec& spec, QWebEngineProfile* profile,
+BuiltWindow BuildWindow(const WindowSpec& spec, const ProfileSource& profile,
                         const EventReport& report) {
     BuiltWindow built;
     built.spec = &spec;

@@ -43,8 +43,11 @@ using EventReport = std::function<void(std::string_view source, EventKind, const
 // The top-level widget's object name for a window ("MainWindow", "AnalysisWindow").
 std::string_view WindowObjectName(WindowId window);
 
+// Gives the browser profile shared by every browser view, making it on first use.
+using ProfileSource = std::function<QWebEngineProfile*()>;
+
 // Builds the window, hidden. Events are reported through `report` from then on.
-BuiltWindow BuildWindow(const WindowSpec& spec, QWebEngineProfile* profile,
+BuiltWindow BuildWindow(const WindowSpec& spec, const ProfileSource& profile,
                         const EventReport& report);
 
 } // namespace dalmiro
