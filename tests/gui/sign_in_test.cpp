@@ -2,6 +2,7 @@
 // browser view, and the program's own HTTP layer then carries the session; a cookie that a reply
 // to the HTTP layer sets reaches the browser view in turn.
 #include "app/hosts.h"
+#include "gui/browser_view.h"
 #include "gui_fixture.h"
 #include "net/cookie_store.h"
 #include "net/http.h"
@@ -21,7 +22,9 @@ class SignInTest : public GuiFixture {
         ASSERT_TRUE(server.Start(0));
         hosts = HostsAt(server.BaseUrl());
         ui.OpenWindow(WindowId::Main);
-        view = qobject_cast<QWebEngineView*>(ui.ControlWidget(WindowId::Main, "超文本浏览框1"));
+        auto* box = qobject_cast<BrowserBox*>(ui.ControlWidget(WindowId::Main, "超文本浏览框1"));
+        ASSERT_NE(box, nullptr);
+        view = box->EnsureView();
         ASSERT_NE(view, nullptr);
     }
     void TearDown() override { ClearCookies(); }

@@ -1,5 +1,6 @@
 // Both windows as built from the layout tables: every control with its name, kind, parent,
 // geometry, caption, columns and accessible texts; every menu item with its caption.
+#include "gui/browser_view.h"
 #include "gui/hyperlink_label.h"
 #include "gui/list_view.h"
 #include "gui/picture_box.h"
@@ -53,7 +54,7 @@ bool HasKind(QWidget* widget, const ControlSpec& spec) {
     case ControlKind::ListView:
         return qobject_cast<QTableWidget*>(widget) != nullptr;
     case ControlKind::BrowserView:
-        return qobject_cast<QWebEngineView*>(widget) != nullptr;
+        return qobject_cast<BrowserBox*>(widget) != nullptr;
     case ControlKind::BalloonTip:
     case ControlKind::FileDialog:
         return widget == nullptr;
@@ -275,10 +276,15 @@ TEST_F(LayoutDetailsTest, BrowserViewsAreClippedByTheirFrames) {
         EXPECT_FALSE(view->parentWidget()->rect().contains(view->geometry())) << name;
         EXPECT_LT(view->visibleRegion().boundingRect().width(), view->width()) << name;
     }
-    auto* view = qobject_cast<QWebEngineView*>(ui.ControlWidget(WindowId::Main, "超文本浏览框1"));
-    ASSERT_NE(view, nullptr);
-    EXPECT_TRUE(view->page()->profile()->isOffTheRecord());
-    EXPECT_EQ(view->page()->profile(), ui.BrowserProfile());
+    // The view itself comes once its box has been painted, filling the box, on the one
+    // off-the-record profile of the program.
+    tabs->setCurrentIndex(0);
+    auto* box = qobject_cast<BrowserBox*>(ui.ControlWidget(WindowId::Main, "超文本浏览框1"));
+    ASSERT_NE(box, nullptr);
+    ASSERT_TRUE(WaitUntil([&] { return box->View() != nullptr; }));
+    EXPECT_EQ(box->View()->geometry(), box->rect());
+    EXPECT_TRUE(box->View()->page()->profile()->isOffTheRecord());
+    EXPECT_EQ(box->View()->page()->profile(), ui.BrowserProfile());
 }
 
 } // namespace
