@@ -86,11 +86,11 @@ int ProgramStart(int argc, char** argv) {
         QCoreApplication::quit();
     });
 
+    const DevProbes probes(ui);
     ui.OpenWindow(WindowId::Main);
     // The start-up may already have closed the program (the merchant took an update).
-    if (!ui.IsWindowOpen(WindowId::Main))
+    if (!ui.IsWindowOpen(WindowId::Main) || probes.Finished())
         return 0;
-    InstallDevProbes(ui);
     QApplication::exec();
     return 0;
 }
