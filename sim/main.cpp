@@ -1,9 +1,9 @@
 // dalmiro-sim: runs the substitute services on one loopback port until interrupted.
 //
-//   dalmiro-sim [--port N] [--fault PATH=SPEC]... [--announce VERSION] [--no-notice]
+//   dalmiro-sim [--port N] [--fault PATH=FAULT]... [--announce VERSION] [--no-notice]
 //               [--token TOKEN] [--offline]
 //
-// Prints the base URL ("http://127.0.0.1:PORT") on one line once the port is open. A fault SPEC
+// Prints the base URL ("http://127.0.0.1:PORT") on one line once the port is open. A FAULT
 // is "delay:MS", "hang", "status:CODE", "truncate", "oversize:BYTES", "invalid" or "reset", or
 // several joined with '+'; PATH "*" applies it to every path.
 #include "sim_server.h"
@@ -25,8 +25,9 @@ void OnSignal(int) {
 }
 
 int Usage() {
-    std::fprintf(stderr, "usage: dalmiro-sim [--port N] [--fault PATH=SPEC]... [--announce VERSION]"
-                         " [--no-notice] [--token TOKEN] [--offline]\n");
+    std::fprintf(stderr,
+                 "usage: dalmiro-sim [--port N] [--fault PATH=FAULT]... [--announce VERSION]"
+                 " [--no-notice] [--token TOKEN] [--offline]\n");
     return 2;
 }
 
@@ -47,14 +48,14 @@ int main(int argc, char** argv) {
             }
             port = static_cast<int>(value);
         } else if (arg == "--fault" && hasValue) {
-            std::string spec = argv[++i];
-            std::size_t eq = spec.find('=');
-            auto fault = eq == std::string::npos ? std::nullopt : ParseFault(spec.substr(eq + 1));
+            std::string option = argv[++i];
+            std::size_t eq = option.find('=');
+            auto fault = eq == std::string::npos ? std::nullopt : ParseFault(option.substr(eq + 1));
             if (!fault || eq == 0) {
-                std::fprintf(stderr, "dalmiro-sim: bad fault '%s'\n", spec.c_str());
+                std::fprintf(stderr, "dalmiro-sim: bad fault '%s'\n", option.c_str());
                 return Usage();
             }
-            server.SetFault(spec.substr(0, eq), *fault);
+            server.SetFault(option.substr(0, eq), *fault);
         } else if (arg == "--announce" && hasValue) {
             server.SetAnnouncedVersion(argv[++i]);
         } else if (arg == "--no-notice") {

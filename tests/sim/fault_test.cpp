@@ -133,7 +133,7 @@ TEST_F(Faults, FailedBackOfficeCallsChangeNothing) {
     EXPECT_EQ(server.Data().FindKeyword(keyword.keywordId)->maxPriceFen, 999);
 }
 
-TEST(FaultSpec, ParsesTheOptionText) {
+TEST(FaultOption, ParsesTheOptionText) {
     struct Case {
         const char* text;
         bool valid;
