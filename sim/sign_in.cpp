@@ -61,7 +61,10 @@ SimReply SignIn(const SimRequest& request, SimData& data, SessionStore& sessions
     Fields form = ParseFields(request.body);
     SimAccount account = data.Account();
     std::string loginId = FieldValue(form, "loginId");
-    if (request.method != "POST" || loginId.empty() || loginId != account.loginId ||
+    if (request.method != "POST") {
+        return RedirectReply(std::string(kSignInPageAddress));
+    }
+    if (loginId.empty() || loginId != account.loginId ||
         FieldValue(form, "password") != account.password) {
         return RedirectReply("/?error=1" + std::string(kSignInPageAddress.substr(1)));
     }

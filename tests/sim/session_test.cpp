@@ -62,6 +62,8 @@ TEST_F(Sessions, WrongCredentialsAreRefused) {
         EXPECT_EQ(r.location, "/?error=1#!/login") << c.body;
         EXPECT_EQ(r.setCookie, "") << c.body;
     }
+    EXPECT_EQ(Get("/login.htm").location, "/#!/login")
+        << "opening the form's target shows the form";
     EXPECT_NE(Get("/?error=1").body.find("账户名或密码错误"), std::string::npos);
     EXPECT_EQ(Get("/").body.find("账户名或密码错误"), std::string::npos);
 }
