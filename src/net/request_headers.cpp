@@ -90,7 +90,15 @@ std::string BuildRequestHeaderText(const HeaderRequest& request) {
 }
 
 std::vector<std::string> CurlHeaderLines(std::string_view headerText, bool post, bool emptyBody) {
-    const std::vector<std::string_view> lines = SplitLines(headerText);
+    std::vector<std::string_view> lines;
+    for (std::string_view line : SplitLines(headerText)) {
+        // Only "Name: value" lines are headers; what is left of a line after "RefererNo" was cut
+        // out of it (": 1", say) is not sent.
+        const std::size_t colon = line.find(':');
+        if (colon != std::string_view::npos && !TrimSpaces(line.substr(0, colon)).empty()) {
+            lines.push_back(line);
+        }
+    }
     std::vector<std::string> out(lines.begin(), lines.end());
     // An empty "Name:" entry tells libcurl to send no header of that name.
     auto suppress = [&](std::string_view name) {

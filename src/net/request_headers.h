@@ -31,7 +31,7 @@ struct HeaderRequest {
 // (first exact-case occurrence removed) stands for "no Referer".
 std::string BuildRequestHeaderText(const HeaderRequest& request);
 
-// The header text as libcurl's header list: one entry per non-empty line, plus empty entries
+// The header text as libcurl's header list: one entry per "Name: value" line, plus empty entries
 // ("Name:") that keep libcurl from adding its own Accept, Expect and, for a POST without body,
 // Content-Type and Content-Length, so that only the routine's lines go out.
 std::vector<std::string> CurlHeaderLines(std::string_view headerText, bool post, bool emptyBody);
