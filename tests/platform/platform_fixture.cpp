@@ -50,6 +50,7 @@ PlatformTest::~PlatformTest() {
 void PlatformTest::SignIn() {
     const sim::SimAccount account = server.Data().Account();
     HttpRequestOptions options;
+    options.headers = "Content-Type: application/x-www-form-urlencoded\r\n";
     options.body = "loginId=" + account.loginId + "&password=" + account.password;
     HttpRequest(server.BaseUrl() + "/login.htm", 1, options);
 }
