@@ -45,14 +45,14 @@ rates=$(DALMIRO_BENCH_BASE="$base" "$bench" \
     --benchmark_format=csv 2>/dev/null |
     awk -F, '/_median"/ { gsub(/"/, "", $1); sub(/\/.*/, "", $1); print $1, $NF }')
 
-printf '%-20s %10.0f requests/s\n' "curl (command line)" "$curl_rate"
+printf '%-28s %10.0f requests/s\n' "curl (command line)" "$curl_rate"
 while read -r name rate; do
     [ -n "$name" ] || continue
     if [ "$name" = BM_WorkerRoundTrip ]; then
-        printf '%-20s %10.0f per second (%.0f us each): start, wait for and join an empty worker\n' \
+        printf '%-28s %10.0f per second (%.0f us each): start, wait for and join an empty worker\n' \
             "$name" "$rate" "$(echo "1000000 / $rate" | bc -l)"
         continue
     fi
     ratio=$(echo "$curl_rate / $rate" | bc -l)
-    printf '%-20s %10.0f requests/s   curl is %.2fx faster per request\n' "$name" "$rate" "$ratio"
+    printf '%-28s %10.0f requests/s   curl is %.2fx faster per request\n' "$name" "$rate" "$ratio"
 done <<<"$rates"
