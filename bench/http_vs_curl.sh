@@ -49,7 +49,7 @@ printf '%-28s %10.0f requests/s\n' "curl (command line)" "$curl_rate"
 while read -r name rate; do
     [ -n "$name" ] || continue
     if [ "$name" = BM_WorkerRoundTrip ]; then
-        printf '%-28s %10.0f per second (%.0f us each): start, wait for and join an empty worker\n' \
+        printf '%-28s %10.0f per second (%.0f us each): hand an empty job to a worker and wait for it\n' \
             "$name" "$rate" "$(echo "1000000 / $rate" | bc -l)"
         continue
     fi

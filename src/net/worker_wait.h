@@ -17,9 +17,10 @@ enum class WorkerOutcome {
 // How often the waiting caller lets events run.
 inline constexpr std::chrono::milliseconds kPumpSlice{10};
 
-// Starts `job` on a new thread and waits for it in slices, calling PumpEvents after each slice
-// while the limit has not passed. On time-out it sets `abort` (which the job's transfer polls)
-// and detaches the thread: `job` must own everything it touches (shared_ptr state).
+// Runs `job` on a worker of its own (a reused idle worker or a new thread) and waits for it in
+// slices, calling PumpEvents after each slice while the limit has not passed. On time-out it sets
+// `abort` (which the job's transfer polls) and returns without waiting: `job` must own everything
+// it touches (shared_ptr state).
 WorkerOutcome RunOnWorker(std::function<void()> job, std::chrono::milliseconds limit,
                           const std::shared_ptr<std::atomic<bool>>& abort);
 
