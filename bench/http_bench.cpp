@@ -108,7 +108,7 @@ void BM_PlainLibcurlOnNewThread(benchmark::State& state) {
 }
 BENCHMARK(BM_PlainLibcurlOnNewThread)->UseRealTime();
 
-// The worker thread alone: start it, wait for it with the event pump, collect it.
+// The worker alone: hand it an empty job and wait for it with the event pump.
 void BM_WorkerRoundTrip(benchmark::State& state) {
     for (auto _ : state) {
         auto abort = std::make_shared<std::atomic<bool>>(false);
