@@ -29,6 +29,9 @@
 #include <QUrl>
 #include <QWebEngineProfile>
 
+#include <cstdio>
+#include <exception>
+
 namespace dalmiro {
 
 // Turns the user's closing of a window into the program's closing of it.
@@ -138,7 +141,17 @@ void QtUi::Report(WindowId window, std::string_view source, EventKind kind, cons
     if (!sink_)
         return;
     ++handlerDepth_;
-    sink_(window, source, kind, args);
+    // A handler's failure must not unwind through Qt's event delivery (Qt ends the program
+    // then); the event is dropped and the program goes on.
+    try {
+        sink_(window, source, kind, args);
+    } catch (const std::exception& error) {
+        std::fprintf(stderr, "dalmiro: the handler of %.*s failed: %s\n",
+                     static_cast<int>(source.size()), source.data(), error.what());
+    } catch (...) {
+        std::fprintf(stderr, "dalmiro: the handler of %.*s failed\n",
+                     static_cast<int>(source.size()), source.data());
+    }
     --handlerDepth_;
     if (handlerDepth_ == 0)
         ReleaseRetired();

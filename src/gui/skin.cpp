@@ -21,7 +21,7 @@ QTabBar::tab { background: #dde7f3; border: 1px solid #9fb6d3; border-bottom: no
 QTabBar::tab:selected { background: #f7faff; font-weight: bold; }
 QTabBar::tab:!selected:hover { background: #c9daf0; }
 QPushButton { background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #fdfeff,
-    stop:1 #d8e4f3); border: 1px solid #7f9cc2; border-radius: 3px; padding: 2px 6px; }
+    stop:1 #d8e4f3); border: 1px solid #7f9cc2; border-radius: 3px; padding: 1px 1px; }
 QPushButton:hover { background: #e6effa; }
 QPushButton:pressed { background: #c3d6ee; }
 QPushButton:disabled { color: #8a96a3; border-color: #b8c4d2; }
