@@ -11,6 +11,8 @@
 #include <QTableWidget>
 #include <QTest>
 
+#include <stdexcept>
+
 namespace dalmiro::test {
 namespace {
 
@@ -209,6 +211,24 @@ TEST_F(EventBindingTest, PopupMenuOpensTheHiddenMenuOfTheRightWindow) {
     copyMenu->hide();
     // A bar menu or a submenu is no popup of its own, and an unknown caption shows nothing.
     ui.PopupMenu(WindowId::Main, "不存在的菜单");
+}
+
+TEST_F(EventBindingTest, FailingHandlerDropsItsEventAndTheNextOneStillArrives) {
+    int calls = 0;
+    ui.SetEventSink([&](WindowId, std::string_view, EventKind kind, const EventArgs&) {
+        if (kind != EventKind::MenuSelected)
+            return;
+        if (++calls == 1)
+            throw std::runtime_error("broken handler");
+    });
+    QAction* action = ui.MenuAction(WindowId::Analysis, "清空数据");
+    ASSERT_NE(action, nullptr);
+    action->trigger();
+    action->trigger();
+    EXPECT_EQ(calls, 2);
+    // A window closed by the failing handler's run still goes away afterwards.
+    ui.CloseWindow(WindowId::Analysis);
+    EXPECT_FALSE(ui.IsWindowOpen(WindowId::Analysis));
 }
 
 TEST_F(EventBindingTest, CreatedIsReportedBeforeTheWindowShowsAndOnEveryReopening) {

@@ -22,7 +22,14 @@
 #include <QWebEngineProfile>
 #include <QWebEngineView>
 
-namespace dalmiro::test {
+namespace dalmiro {
+
+// Names the window in test listings.
+void PrintTo(WindowId window, std::ostream* out) {
+    *out << (window == WindowId::Main ? "MainWindow" : "AnalysisWindow");
+}
+
+namespace test {
 namespace {
 
 bool HasKind(QWidget* widget, const ControlSpec& spec) {
@@ -288,4 +295,5 @@ TEST_F(LayoutDetailsTest, BrowserViewsAreClippedByTheirFrames) {
 }
 
 } // namespace
-} // namespace dalmiro::test
+} // namespace test
+} // namespace dalmiro
