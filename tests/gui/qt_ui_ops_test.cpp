@@ -7,7 +7,9 @@
 
 #include <QApplication>
 #include <QBuffer>
+#include <QFileDialog>
 #include <QImage>
+#include <QInputDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -286,6 +288,50 @@ TEST_F(QtUiOpsTest, MessageBoxHasItsCaptionTextButtonsAndAnswer) {
         EXPECT_EQ(seenText, QStringLiteral("检测已有新版本，是否要更新？"));
         EXPECT_EQ(seenOwner, ui.WindowWidget(kMain));
     }
+}
+
+TEST_F(QtUiOpsTest, AskTextGivesTheEnteredTextOrNothingWhenCancelled) {
+    ui.OpenWindow(kRank);
+    const struct {
+        const char* typed; // nullptr: cancel
+        std::optional<Text> answer;
+    } cases[] = {{"1.35", Text("1.35")}, {"", Text()}, {nullptr, std::nullopt}};
+    for (const auto& c : cases) {
+        QString prefilled;
+        QTimer::singleShot(0, [&] {
+            auto* dialog = qobject_cast<QInputDialog*>(QApplication::activeModalWidget());
+            ASSERT_NE(dialog, nullptr);
+            prefilled = dialog->textValue();
+            if (c.typed == nullptr) {
+                dialog->reject();
+                return;
+            }
+            dialog->setTextValue(QString::fromUtf8(c.typed));
+            dialog->accept();
+        });
+        const std::optional<Text> answer =
+            ui.AskText(kRank, Gbk("请输入新的出价（元）："), Gbk("更新出价"), "0.80");
+        EXPECT_EQ(answer, c.answer);
+        EXPECT_EQ(prefilled, QStringLiteral("0.80"));
+    }
+}
+
+TEST_F(QtUiOpsTest, CancelledFileDialogGivesNothing) {
+    ui.OpenWindow(kMain);
+    QString title;
+    QTimer::singleShot(0, [&] {
+        auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+        ASSERT_NE(dialog, nullptr);
+        title = dialog->windowTitle();
+        dialog->reject();
+    });
+    FileDialogRequest request;
+    request.window = kMain;
+    request.control = "通用对话框1";
+    request.title = Gbk("导入关键词");
+    request.filter = Gbk("文本文件|*.txt");
+    EXPECT_EQ(ui.AskFileName(request), std::nullopt);
+    EXPECT_EQ(title, QStringLiteral("导入关键词"));
 }
 
 TEST(FileDialogFilter, PairsBecomeQtNameFilters) {
