@@ -6,7 +6,6 @@
 #include <algorithm>
 #include <climits>
 #include <cstdint>
-#include <cstring>
 #include <vector>
 
 // RegexMatcher on PCRE2 in UTF mode. The GBK pattern and subject are converted to UTF-8 once per
@@ -69,32 +68,6 @@ constexpr size_t kJitStackMax = 4 * 1024 * 1024;
 
 constexpr uint32_t kBaseOptions = PCRE2_UTF | PCRE2_ALT_BSUX | PCRE2_ALLOW_EMPTY_CLASS |
                                   PCRE2_MATCH_UNSET_BACKREF | PCRE2_DOLLAR_ENDONLY;
-
-bool IsAscii(std::string_view s) {
-    // Eight bytes at a time: replies are mostly long ASCII runs.
-    size_t i = 0;
-    for (; i + 8 <= s.size(); i += 8) {
-        uint64_t word;
-        std::memcpy(&word, s.data() + i, 8);
-        if ((word & 0x8080808080808080ULL) != 0) {
-            return false;
-        }
-    }
-    for (; i < s.size(); ++i) {
-        if (static_cast<unsigned char>(s[i]) >= 0x80) {
-            return false;
-        }
-    }
-    return true;
-}
-
-// ASCII is the same bytes in GBK and UTF-8; only other text goes through the converter.
-std::string ToUtf8(std::string_view gbk) {
-    return IsAscii(gbk) ? std::string(gbk) : GbkToUtf8(gbk);
-}
-Text ToGbk(std::string_view utf8) {
-    return IsAscii(utf8) ? Text(utf8) : Utf8ToGbk(utf8);
-}
 
 bool IsContinuationByte(char c) {
     return (static_cast<unsigned char>(c) & 0xC0) == 0x80;
@@ -194,7 +167,7 @@ bool RegexMatcher::State::Compile(std::string_view gbkPattern, bool caseSensitiv
     if (multiline) {
         options |= PCRE2_MULTILINE;
     }
-    const std::string utf8 = ToUtf8(gbkPattern);
+    const std::string utf8 = GbkToUtf8(gbkPattern);
     int error = 0;
     PCRE2_SIZE errorOffset = 0;
     code.reset(pcre2_compile(reinterpret_cast<PCRE2_SPTR>(utf8.data()), utf8.size(), options,
@@ -382,7 +355,7 @@ bool RegexMatcher::Create(std::string_view pattern, std::string_view subject, bo
     if (!s.Compile(pattern, caseSensitive, multiline)) {
         return false;
     }
-    s.subject = ToUtf8(subject);
+    s.subject = GbkToUtf8(subject);
     if (!s.FindMatches(global)) {
         s.Clear();
         return false;
@@ -399,7 +372,7 @@ Text RegexMatcher::SubMatchText(int match, int group) const {
     if (group < 1 || !state_->NumberedPiece(match, group, piece)) {
         return {};
     }
-    return ToGbk(piece);
+    return Utf8ToGbk(piece);
 }
 
 Text RegexMatcher::MatchText(int match) const {
@@ -407,7 +380,7 @@ Text RegexMatcher::MatchText(int match) const {
     if (!state_->NumberedPiece(match, 0, piece)) {
         return {};
     }
-    return ToGbk(piece);
+    return Utf8ToGbk(piece);
 }
 
 int RegexMatcher::SubMatchCount() const {
@@ -423,7 +396,7 @@ Text RegexMatcher::ReplaceAll(std::string_view replacement) const {
     if (!s.code) {
         return {};
     }
-    const std::string utf8Replacement = ToUtf8(replacement);
+    const std::string utf8Replacement = GbkToUtf8(replacement);
     std::string out;
     out.reserve(s.subject.size());
     size_t copied = 0;
@@ -437,7 +410,7 @@ Text RegexMatcher::ReplaceAll(std::string_view replacement) const {
         copied = whole[1];
     }
     out.append(s.subject, copied, s.subject.size() - copied);
-    return ToGbk(out);
+    return Utf8ToGbk(out);
 }
 
 } // namespace dalmiro

@@ -1,11 +1,9 @@
-// The one QApplication of a GUI test executable, created before any test runs. The browser engine
-// needs its switches before the application exists: no sandbox when running as root (it refuses
-// otherwise) and no GPU offscreen.
+// The one QApplication of a test executable that uses real widgets, created before any test runs.
+// The browser engine needs its switches before the application exists: no sandbox when running as
+// root (it refuses otherwise) and no GPU offscreen.
 #include <QApplication>
 
 #include <gtest/gtest.h>
-
-#include <cstdlib>
 
 #include <unistd.h>
 
