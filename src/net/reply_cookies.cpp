@@ -5,6 +5,7 @@
 #include <curl/curl.h>
 
 #include <cstdlib>
+#include <limits>
 
 namespace dalmiro::net {
 
@@ -97,7 +98,11 @@ std::optional<Cookie> CookieFromSetting(std::string_view host, std::string_view 
             if (end != value.c_str() && *end == '\0') {
                 haveMaxAge = true;
                 // Zero or less deletes the cookie: an expiry in the past (0 would mean session).
-                cookie.expires = seconds <= 0 ? 1 : now + seconds;
+                // The server picks the number: a huge one lasts for ever instead of overflowing.
+                constexpr std::int64_t kForever = std::numeric_limits<std::int64_t>::max();
+                cookie.expires = seconds <= 0               ? 1
+                                 : seconds > kForever - now ? kForever
+                                                            : now + seconds;
             }
         } else if (key == "expires" && !haveMaxAge) {
             const time_t when = curl_getdate(value.c_str(), nullptr);

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
+
 namespace dalmiro::net {
 namespace {
 
@@ -63,6 +65,11 @@ TEST(CookieFromSetting, FilesTheCookieAsABrowserWould) {
         {"h", "t=v=w; Max-Age=60; Secure; HttpOnly",
          make("h", true, "/", "t", "v=w", kNow + 60, true, true)},
         {"h", "t=1; Max-Age=0", make("h", true, "/", "t", "1", 1)},
+        // A Max-Age past what the clock can count must not wrap into the past.
+        {"h", "t=1; Max-Age=9223372036854775807",
+         make("h", true, "/", "t", "1", std::numeric_limits<std::int64_t>::max())},
+        {"h", "t=1; Max-Age=99999999999999999999999",
+         make("h", true, "/", "t", "1", std::numeric_limits<std::int64_t>::max())},
         {"h", "t=1; expires=Wed, 09 Jun 2021 10:18:14 GMT",
          make("h", true, "/", "t", "1", 1623233894)},
         {"h", "t=1; Max-Age=10; expires=Wed, 09 Jun 2021 10:18:14 GMT",
