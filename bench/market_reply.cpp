@@ -1,5 +1,8 @@
 #include "market_reply.h"
 
+#include "platform/reply_patterns.h"
+#include "util/regex_matcher.h"
+
 #include <cstdint>
 
 namespace dalmiro::bench {
@@ -60,6 +63,24 @@ MarketReply MakeMarketReply(std::size_t bytes) {
     }
     out += "]}}";
     return reply;
+}
+
+Text MarketReplyGbk() {
+    return Utf8ToGbk(MakeMarketReply(kMarketReplyBytes).utf8);
+}
+
+MarketPass ReadMarketDays(const Text& reply) {
+    RegexMatcher m;
+    m.Create(patterns::kMarketDays, reply);
+    MarketPass pass;
+    pass.matches = m.MatchCount();
+    const int groups = m.SubMatchCount();
+    for (int i = 1; i <= pass.matches; ++i) {
+        for (int g = 1; g <= groups; ++g) {
+            pass.groupBytes += m.SubMatchText(i, g).size();
+        }
+    }
+    return pass;
 }
 
 } // namespace dalmiro::bench

@@ -1,6 +1,5 @@
 #include "market_reply.h"
 #include "platform/reply_patterns.h"
-#include "util/regex_matcher.h"
 
 #include <algorithm>
 #include <chrono>
@@ -27,7 +26,7 @@ int Usage() {
 }
 
 int Write(const char* path) {
-    const Text reply = Utf8ToGbk(bench::MakeMarketReply(bench::kMarketReplyBytes).utf8);
+    const Text reply = bench::MarketReplyGbk();
     std::ofstream out(path, std::ios::binary);
     out.write(reply.data(), static_cast<std::streamsize>(reply.size()));
     if (!out) {
@@ -48,18 +47,11 @@ int Time(const char* path, int runs) {
     int matches = 0;
     for (int run = 0; run < runs; ++run) {
         const auto start = std::chrono::steady_clock::now();
-        RegexMatcher m;
-        m.Create(patterns::kMarketDays, reply);
-        matches = m.MatchCount();
-        std::size_t bytes = 0;
-        for (int i = 1; i <= matches; ++i) {
-            for (int g = 1; g <= 6; ++g) {
-                bytes += m.SubMatchText(i, g).size();
-            }
-        }
+        const bench::MarketPass pass = bench::ReadMarketDays(reply);
+        matches = pass.matches;
         const std::chrono::duration<double> took = std::chrono::steady_clock::now() - start;
         best = std::min(best, took.count());
-        if (bytes == 0 && matches > 0) {
+        if (pass.groupBytes == 0 && matches > 0) {
             std::cerr << "groups came back empty\n";
             return 1;
         }
