@@ -1,6 +1,6 @@
 // Round trips of HttpRequest and HttpGet against a loopback server that answers at once, beside
-// plain libcurl on the calling thread and on a fresh thread, to show what the worker thread per
-// call costs.
+// plain libcurl on the calling thread and on a fresh thread, to show what handing each call to a
+// (reused) worker costs.
 //
 // The server is the substitute services (sim/) started in-process, or the one named by the
 // environment variable DALMIRO_BENCH_BASE ("http://127.0.0.1:PORT"), which http_vs_curl.sh uses
