@@ -22,7 +22,7 @@ using enum EventKind;
 
 // clang-format off
 constexpr EventBinding kBindings[] = {
-    DALMIRO_BIND(kMain, "MainWindow", Created, OnMainWindowCreated),
+    DALMIRO_BIND(kMain, WindowName(kMain), Created, OnMainWindowCreated),
     DALMIRO_BIND(kMain, "选择夹1", TabChanged, OnTabChanged),
     DALMIRO_BIND(kMain, "按钮_获取推广计划", Clicked, OnGetCampaignsClicked),
     DALMIRO_BIND(kMain, "按钮_获取推广宝贝", Clicked, OnGetPromotedItemsClicked),
@@ -48,7 +48,7 @@ constexpr EventBinding kBindings[] = {
     DALMIRO_BIND(kMain, "去除包含关键词", MenuSelected, OnRemoveContainingMenu),
     DALMIRO_BIND(kMain, "复制城市", MenuSelected, OnCopyCitiesMenu),
 
-    DALMIRO_BIND(kAnalysis, "AnalysisWindow", Created, OnAnalysisWindowCreated),
+    DALMIRO_BIND(kAnalysis, WindowName(kAnalysis), Created, OnAnalysisWindowCreated),
     DALMIRO_BIND(kAnalysis, "开始查询", MenuSelected, OnStartQueryMenu),
     DALMIRO_BIND(kAnalysis, "重查排名", MenuSelected, OnRecheckRankMenu),
     DALMIRO_BIND(kAnalysis, "停止查询", MenuSelected, OnStopQueryMenu),

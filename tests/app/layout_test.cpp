@@ -14,10 +14,6 @@ namespace {
 
 using test::AppHarness;
 
-std::string_view WindowName(WindowId window) {
-    return window == WindowId::Analysis ? "AnalysisWindow" : "MainWindow";
-}
-
 TEST(EventBindings, EverySourceExistsAndIsBoundOnce) {
     std::set<std::tuple<WindowId, std::string_view, EventKind>> seen;
     for (const EventBinding& binding : EventBindings()) {

@@ -7,10 +7,6 @@
 namespace dalmiro::test {
 namespace {
 
-const char* NameOf(WindowId window) {
-    return window == WindowId::Analysis ? "AnalysisWindow" : "MainWindow";
-}
-
 bool InRange(int index, size_t size) {
     return index >= 0 && static_cast<size_t>(index) < size;
 }
@@ -26,7 +22,7 @@ MemoryUi::MemoryUi() : interfaceThread_(std::this_thread::get_id()) {
 MemoryUi::~MemoryUi() = default;
 
 void MemoryUi::Report(const char* what, WindowId window, std::string_view name) {
-    ADD_FAILURE() << what << " \"" << name << "\" in " << NameOf(window);
+    ADD_FAILURE() << what << " \"" << name << "\" in " << WindowName(window);
 }
 
 MemoryUi::Window& MemoryUi::WindowOf(WindowId window) {
@@ -353,7 +349,7 @@ void MemoryUi::OpenWindow(WindowId window) {
         sink = sink_;
     }
     if (sink)
-        sink(window, NameOf(window), EventKind::Created, {});
+        sink(window, WindowName(window), EventKind::Created, {});
 }
 
 void MemoryUi::CloseWindow(WindowId window) {
