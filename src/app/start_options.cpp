@@ -5,20 +5,23 @@
 namespace dalmiro {
 namespace {
 
+// One option per address group: the option's value lands in `field` and replaces `group` of the
+// hosts.
 struct UrlOption {
     std::string_view name;
     std::optional<std::string> StartOptions::*field;
+    std::string Hosts::*group;
     std::string_view description;
 };
 
 constexpr std::array kUrlOptions{
-    UrlOption{"--backoffice", &StartOptions::backOffice,
+    UrlOption{"--backoffice", &StartOptions::backOffice, &Hosts::backOffice,
               "the back office (sign-in page and every back-office path)"},
-    UrlOption{"--suggest", &StartOptions::suggest, "the search-suggest service"},
-    UrlOption{"--search", &StartOptions::search, "the search page"},
-    UrlOption{"--images", &StartOptions::images, "the item-picture host"},
-    UrlOption{"--items", &StartOptions::items, "the item pages"},
-    UrlOption{"--maker", &StartOptions::maker,
+    UrlOption{"--suggest", &StartOptions::suggest, &Hosts::suggest, "the search-suggest service"},
+    UrlOption{"--search", &StartOptions::search, &Hosts::search, "the search page"},
+    UrlOption{"--images", &StartOptions::images, &Hosts::images, "the item-picture host"},
+    UrlOption{"--items", &StartOptions::items, &Hosts::items, "the item pages"},
+    UrlOption{"--maker", &StartOptions::maker, &Hosts::maker,
               "the maker's announcement, web, contact, counter and status-picture pages"},
 };
 
@@ -96,16 +99,10 @@ std::string StartOptionsUsage() {
 Hosts ResolveHosts(const StartOptions& options, const std::string& simulatorBaseUrl) {
     Hosts hosts =
         options.simulator && !simulatorBaseUrl.empty() ? HostsAt(simulatorBaseUrl) : DefaultHosts();
-    const auto apply = [](const std::optional<std::string>& value, std::string& field) {
-        if (value)
-            field = *value;
-    };
-    apply(options.backOffice, hosts.backOffice);
-    apply(options.suggest, hosts.suggest);
-    apply(options.search, hosts.search);
-    apply(options.images, hosts.images);
-    apply(options.items, hosts.items);
-    apply(options.maker, hosts.maker);
+    for (const UrlOption& option : kUrlOptions) {
+        if (const std::optional<std::string>& value = options.*(option.field))
+            hosts.*(option.group) = *value;
+    }
     return hosts;
 }
 

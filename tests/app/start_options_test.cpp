@@ -5,6 +5,9 @@
 namespace dalmiro {
 namespace {
 
+constexpr std::string Hosts::*kGroups[] = {&Hosts::backOffice, &Hosts::suggest, &Hosts::search,
+                                           &Hosts::images,     &Hosts::items,   &Hosts::maker};
+
 StartOptions Parse(std::vector<std::string> args) {
     std::vector<const char*> argv{"dalmiro"};
     for (const std::string& arg : args)
@@ -34,9 +37,8 @@ TEST(StartOptions, UnderstoodArgumentsSetTheirHosts) {
         // The other groups keep the real services.
         Hosts expected = DefaultHosts();
         expected.*c.field = c.expected;
-        EXPECT_EQ(hosts.backOffice, expected.backOffice);
-        EXPECT_EQ(hosts.maker, expected.maker);
-        EXPECT_EQ(hosts.images, expected.images);
+        for (std::string Hosts::*group : kGroups)
+            EXPECT_EQ(hosts.*group, expected.*group) << c.args[0];
     }
 }
 
@@ -47,6 +49,8 @@ TEST(StartOptions, SimulatorPointsEveryGroupAtItsBaseAndSingleOptionsStillWin) {
     const Hosts hosts = ResolveHosts(options, "http://127.0.0.1:4000");
     EXPECT_EQ(hosts.backOffice, "http://127.0.0.1:4000");
     EXPECT_EQ(hosts.search, "http://127.0.0.1:4000");
+    EXPECT_EQ(hosts.images, "http://127.0.0.1:4000");
+    EXPECT_EQ(hosts.items, "http://127.0.0.1:4000");
     EXPECT_EQ(hosts.maker, "http://127.0.0.1:4000/maker");
     EXPECT_EQ(hosts.suggest, "http://other:1");
     EXPECT_EQ(hosts.SignInUrl(), "http://127.0.0.1:4000/#!/login");
