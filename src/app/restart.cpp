@@ -23,8 +23,8 @@ std::string ShellQuote(const std::string& argument) {
     return quoted;
 }
 
-// One argument for cmd's start: in double quotes, with " doubled ('"' cannot appear in a
-// Windows path; in an option value it is escaped the way the C runtime reads it back).
+// One argument for cmd's start: in double quotes, each % doubled so that cmd does not expand it,
+// and each " written \" the way the C runtime reads it back ('"' cannot appear in a Windows path).
 std::string BatchQuote(const std::string& argument) {
     std::string quoted = "\"";
     for (char c : argument) {

@@ -49,6 +49,15 @@ TEST(RestartScript, BatchFollowsTheFourLineTemplate) {
               "del \"%~f0\"");
 }
 
+TEST(RestartScript, BatchKeepsPercentSignsAndQuotesOfAnArgument) {
+    const std::string script =
+        RestartBatchScript("C:\\d.exe", {"--maker", "http://m.example/?q=%20\"x\""}, 1);
+    EXPECT_NE(script.find("start \"\" \"C:\\d.exe\" \"--maker\" "
+                          "\"http://m.example/?q=%%20\\\"x\\\"\"\r\n"),
+              std::string::npos)
+        << script;
+}
+
 TEST(RestartScript, IsWrittenPrivately) {
     const std::string path = WritePrivateScript("echo private\n", ".sh");
     ASSERT_FALSE(path.empty());
