@@ -86,7 +86,7 @@ struct SimServer::Impl {
             return;
         case FaultKind::kErrorStatus:
             res.status = fault.status;
-            res.set_content(ErrorPage(fault.status), "text/html;charset=UTF-8");
+            res.set_content(ErrorPage(fault.status), std::string(kHtmlType));
             return;
         default:
             break;
