@@ -45,9 +45,9 @@ void OnMainWindowCreated(AppContext& context, const EventArgs&) {
     ui.LoadUrl(kMain, "超文本浏览框1", hosts.SignInUrl());
     ui.LoadUrl(kMain, "超文本浏览框2", hosts.CounterUrl());
 
-    // The web link names the maker's address in use.
+    // The web link names the maker's address in use; the caption is GBK text like every other.
     const std::string website = hosts.WebsiteUrl();
-    ui.SetText(kMain, "超级链接框1", Gbk(kWebsiteLinkPrefix) + website);
+    ui.SetText(kMain, "超级链接框1", Gbk(kWebsiteLinkPrefix) + Utf8ToGbk(website));
     ui.SetLink(kMain, "超级链接框1", website);
 
     ui.SetText(kMain, "超级链接框3", announcement.text);

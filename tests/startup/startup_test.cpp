@@ -165,5 +165,15 @@ TEST_F(StartUp, UnreachableMakerStillStartsWithEmptyAnnouncementAndPicture) {
     EXPECT_EQ(app.state.report.start, "2013-2-22");
 }
 
+TEST_F(StartUp, TheWebLinkCaptionShowsANonAsciiMakerAddressAsGbk) {
+    Hosts hosts = hosts_;
+    hosts.maker = "http://127.0.0.1:1/淘词"; // nothing listens there
+    AppHarness app(hosts);
+    Start(app);
+    EXPECT_EQ(app.ui.GetText(kMain, "超级链接框1"),
+              Gbk("Dalmiro软件官网：http://127.0.0.1:1/淘词/"));
+    EXPECT_EQ(app.ui.GetLink(kMain, "超级链接框1"), "http://127.0.0.1:1/淘词/");
+}
+
 } // namespace
 } // namespace dalmiro
