@@ -41,9 +41,10 @@ int main(int argc, char** argv) {
         std::string arg = argv[i];
         bool hasValue = i + 1 < argc;
         if (arg == "--port" && hasValue) {
+            const char* text = argv[++i];
             char* end = nullptr;
-            long value = std::strtol(argv[++i], &end, 10);
-            if (*end != '\0' || value < 0 || value > 65535) {
+            long value = std::strtol(text, &end, 10);
+            if (end == text || *end != '\0' || value < 0 || value > 65535) {
                 return Usage();
             }
             port = static_cast<int>(value);

@@ -78,7 +78,8 @@ TEST(SimExecutable, PrintsItsBaseUrlServesWithOptionsAndStopsCleanly) {
 TEST(SimExecutable, RefusesBadOptions) {
     for (std::vector<std::string> args :
          {std::vector<std::string>{"--fault", "/sug=explode"},
-          std::vector<std::string>{"--port", "70000"}, std::vector<std::string>{"--colour"}}) {
+          std::vector<std::string>{"--port", "70000"}, std::vector<std::string>{"--port", ""},
+          std::vector<std::string>{"--colour"}}) {
         Running sim = Launch(args);
         ASSERT_GT(sim.pid, 0);
         EXPECT_EQ(sim.firstLine, "");
