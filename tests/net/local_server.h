@@ -17,6 +17,9 @@ class LocalServer {
         : address_(address) {
         routes(server_);
         port_ = server_.bind_to_any_port(address);
+        if (port_ < 0) {
+            return; // no server: the test's requests fail instead of waiting for it for ever
+        }
         thread_ = std::thread([this] { server_.listen_after_bind(); });
         while (!server_.is_running()) {
             std::this_thread::sleep_for(std::chrono::milliseconds(1));
@@ -24,7 +27,9 @@ class LocalServer {
     }
     ~LocalServer() {
         server_.stop();
-        thread_.join();
+        if (thread_.joinable()) {
+            thread_.join();
+        }
     }
     LocalServer(const LocalServer&) = delete;
     LocalServer& operator=(const LocalServer&) = delete;
