@@ -3,6 +3,7 @@
 #include "util/gbk_find.h"
 #include "util/regex_matcher.h"
 #include "util/text.h"
+#include "util/url_encode.h"
 
 #include <httplib.h>
 
@@ -73,14 +74,8 @@ std::string Between(const std::string& utf8Reply, std::string_view anchor, std::
 }
 
 std::string EncodeAll(std::string_view bytes) {
-    static const char* hex = "0123456789ABCDEF";
-    std::string out;
-    for (unsigned char c : bytes) {
-        out += '%';
-        out += hex[c >> 4];
-        out += hex[c & 15];
-    }
-    return out;
+    // The client's byte-for-byte encoder; it treats the bytes as they are, whatever their charset.
+    return PercentEncodeGbk(bytes);
 }
 
 void SimFixture::SetUp() {
