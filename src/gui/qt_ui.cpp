@@ -34,6 +34,16 @@
 
 namespace dalmiro {
 
+namespace {
+
+void BringToFront(QWidget& top) {
+    top.show();
+    top.raise();
+    top.activateWindow();
+}
+
+} // namespace
+
 // Turns the user's closing of a window into the program's closing of it.
 class QtUi::WindowWatcher : public QObject {
   public:
@@ -102,8 +112,12 @@ void QtUi::SetAddressOpener(std::function<void(const std::string&)> opener) {
     addressOpener_ = std::move(opener);
 }
 
+std::optional<BuiltWindow>& QtUi::Slot(WindowId window) {
+    return window == WindowId::Main ? main_ : analysis_;
+}
+
 BuiltWindow* QtUi::Window(WindowId window) {
-    std::optional<BuiltWindow>& slot = window == WindowId::Main ? main_ : analysis_;
+    std::optional<BuiltWindow>& slot = Slot(window);
     return slot.has_value() ? &*slot : nullptr;
 }
 
@@ -158,7 +172,7 @@ void QtUi::Report(WindowId window, std::string_view source, EventKind kind, cons
 }
 
 void QtUi::Retire(WindowId window) {
-    std::optional<BuiltWindow>& slot = window == WindowId::Main ? main_ : analysis_;
+    std::optional<BuiltWindow>& slot = Slot(window);
     if (!slot.has_value())
         return;
     std::unique_ptr<QWidget> top = std::move(slot->top);
@@ -298,12 +312,10 @@ void QtUi::SetPictureScaled(WindowId window, std::string_view control, bool scal
 void QtUi::OpenWindow(WindowId window) {
     OnGuiThread(context_.get(), [&] {
         if (BuiltWindow* open = Window(window)) {
-            open->top->show();
-            open->top->raise();
-            open->top->activateWindow();
+            BringToFront(*open->top);
             return;
         }
-        std::optional<BuiltWindow>& slot = window == WindowId::Main ? main_ : analysis_;
+        std::optional<BuiltWindow>& slot = Slot(window);
         slot = BuildWindow(
             LayoutOf(window), [this] { return Profile(); },
             [this, window](std::string_view source, EventKind kind, const EventArgs& args) {
@@ -319,11 +331,8 @@ void QtUi::OpenWindow(WindowId window) {
         // The created event runs while the window is still hidden; it may show, hide or even
         // close the window itself.
         Report(window, WindowObjectName(window), EventKind::Created, {});
-        if (BuiltWindow* open = Window(window)) {
-            open->top->show();
-            open->top->raise();
-            open->top->activateWindow();
-        }
+        if (BuiltWindow* open = Window(window))
+            BringToFront(*open->top);
     });
 }
 

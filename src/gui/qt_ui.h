@@ -114,6 +114,7 @@ class QtUi final : public Ui {
   private:
     class WindowWatcher;
 
+    std::optional<BuiltWindow>& Slot(WindowId window); // where the window lives while open
     BuiltWindow* Window(WindowId window);
     const BuiltWindow* Window(WindowId window) const;
     template <typename Widget> Widget* Find(WindowId window, std::string_view control) const;
