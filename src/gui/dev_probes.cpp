@@ -15,12 +15,10 @@ namespace dalmiro {
 DevProbes::DevProbes(QtUi& ui) : ui_(ui) {
     exitWhenShown_ = qEnvironmentVariableIntValue("DALMIRO_EXIT_WHEN_SHOWN") == 1;
     screenshot_ = qEnvironmentVariable("DALMIRO_SCREENSHOT");
-    if (exitWhenShown_)
+    if (exitWhenShown_ || !screenshot_.isEmpty())
         QCoreApplication::instance()->installEventFilter(this);
-    if (!screenshot_.isEmpty()) {
-        QCoreApplication::instance()->installEventFilter(this);
+    if (!screenshot_.isEmpty())
         QTimer::singleShot(20000, this, [this] { SaveScreenshot(); });
-    }
 }
 
 bool DevProbes::eventFilter(QObject* watched, QEvent* event) {
