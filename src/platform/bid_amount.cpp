@@ -10,10 +10,6 @@ namespace {
 // No bid reaches this many yuan; longer amounts are refused before they could overflow.
 constexpr long long kMaxBidYuan = 100000;
 
-bool EndsWith(std::string_view text, std::string_view tail) {
-    return text.size() >= tail.size() && text.substr(text.size() - tail.size()) == tail;
-}
-
 std::string_view TrimSpaces(std::string_view text) {
     const std::string_view spaces = " \t\r\n";
     const auto first = text.find_first_not_of(spaces);
@@ -57,7 +53,7 @@ Text BidYuanText(double fen) {
 
 Text BidYuanNumber(std::string_view shown) {
     const Text yuan = Gbk(platform_texts::kYuan);
-    if (EndsWith(shown, yuan))
+    if (shown.ends_with(yuan))
         shown.remove_suffix(yuan.size());
     return Text(TrimSpaces(shown));
 }
