@@ -50,7 +50,14 @@ TEST(CookieBridge, ConvertsBothWaysKeepingScope) {
             EXPECT_EQ(back.domain().toStdString(), std::string(".") + c.domain);
         }
         EXPECT_EQ(back.isSessionCookie(), c.expires == 0);
+        if (c.expires != 0) {
+            EXPECT_EQ(back.expirationDate().toSecsSinceEpoch(), c.expires);
+        }
+        EXPECT_EQ(back.isSecure(), c.secure);
         EXPECT_EQ(back.isHttpOnly(), c.httpOnly);
+        EXPECT_EQ(back.path(), QStringLiteral("/bp"));
+        EXPECT_EQ(back.name(), QByteArray("sid"));
+        EXPECT_EQ(back.value(), QByteArray("a=b;c"));
         EXPECT_EQ(CookieOrigin(cookie).host().toStdString(), c.domain);
         EXPECT_EQ(CookieOrigin(cookie).scheme(), c.secure ? "https" : "http");
     }
