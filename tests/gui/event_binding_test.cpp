@@ -4,6 +4,7 @@
 #include "gui/picture_box.h"
 #include "gui_fixture.h"
 
+#include <QApplication>
 #include <QHeaderView>
 #include <QMenu>
 #include <QPushButton>
@@ -203,14 +204,17 @@ TEST_F(EventBindingTest, PopupMenuOpensTheHiddenMenuOfTheRightWindow) {
     QMenu* rankMenu = ui.Menu(WindowId::Analysis, "菜单");
     ASSERT_NE(rankMenu, nullptr);
     EXPECT_TRUE(WaitUntil([&] { return rankMenu->isVisible(); }));
+    EXPECT_EQ(QApplication::activePopupWidget(), rankMenu);
     rankMenu->hide();
     ui.PopupMenu(WindowId::Main, "复制");
     QMenu* copyMenu = ui.Menu(WindowId::Main, "复制");
     ASSERT_NE(copyMenu, nullptr);
     EXPECT_TRUE(WaitUntil([&] { return copyMenu->isVisible(); }));
     copyMenu->hide();
-    // A bar menu or a submenu is no popup of its own, and an unknown caption shows nothing.
+    // An unknown caption shows nothing.
     ui.PopupMenu(WindowId::Main, "不存在的菜单");
+    QCoreApplication::processEvents();
+    EXPECT_EQ(QApplication::activePopupWidget(), nullptr);
 }
 
 TEST_F(EventBindingTest, FailingHandlerDropsItsEventAndTheNextOneStillArrives) {
