@@ -35,6 +35,12 @@ bool IsWebAddress(std::string_view url) {
     return startsWith("http://") || startsWith("https://");
 }
 
+std::string WithoutTrailingSlashes(std::string url) {
+    while (!url.empty() && url.back() == '/')
+        url.pop_back();
+    return url;
+}
+
 Hosts DefaultHosts() {
     Hosts hosts;
     hosts.backOffice = "http://subway.simba.taobao.com";
@@ -47,9 +53,7 @@ Hosts DefaultHosts() {
 }
 
 Hosts HostsAt(const std::string& baseUrl) {
-    std::string base = baseUrl;
-    while (!base.empty() && base.back() == '/')
-        base.pop_back();
+    const std::string base = WithoutTrailingSlashes(baseUrl);
     Hosts hosts;
     hosts.backOffice = base;
     hosts.suggest = base;

@@ -27,6 +27,9 @@ struct Hosts {
 // case ignored). Addresses that come from outside are opened only when they are.
 bool IsWebAddress(std::string_view url);
 
+// The address without its trailing slashes ("http://a.example//" gives "http://a.example").
+std::string WithoutTrailingSlashes(std::string url);
+
 // The real services.
 Hosts DefaultHosts();
 // Every group pointed at one base URL, the way the substitute services serve them (the maker's

@@ -27,12 +27,6 @@ constexpr std::array kUrlOptions{
 
 constexpr std::string_view kEngineArguments = "--webEngineArgs";
 
-std::string WithoutTrailingSlash(std::string url) {
-    while (!url.empty() && url.back() == '/')
-        url.pop_back();
-    return url;
-}
-
 } // namespace
 
 StartOptions ParseStartOptions(int argc, const char* const* argv) {
@@ -77,7 +71,7 @@ StartOptions ParseStartOptions(int argc, const char* const* argv) {
             options.error = "option " + std::string(matched->name) +
                             " needs an http:// or https:// URL, not: " + *value;
         } else {
-            options.*(matched->field) = WithoutTrailingSlash(*value);
+            options.*(matched->field) = WithoutTrailingSlashes(*value);
         }
     }
     return options;

@@ -55,6 +55,7 @@ TEST(StartOptions, SimulatorPointsEveryGroupAtItsBaseAndSingleOptionsStillWin) {
     EXPECT_EQ(hosts.suggest, "http://other:1");
     EXPECT_EQ(hosts.SignInUrl(), "http://127.0.0.1:4000/#!/login");
     EXPECT_EQ(hosts.AnnouncementUrl(), "http://127.0.0.1:4000/maker/notice.htm");
+    EXPECT_EQ(HostsAt("http://127.0.0.1:4000//").maker, "http://127.0.0.1:4000/maker");
 }
 
 TEST(StartOptions, WrongArgumentsGiveOneLineError) {
