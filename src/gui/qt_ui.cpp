@@ -330,7 +330,7 @@ void QtUi::OpenWindow(WindowId window) {
         }
         // The created event runs while the window is still hidden; it may show, hide or even
         // close the window itself.
-        Report(window, WindowObjectName(window), EventKind::Created, {});
+        Report(window, WindowName(window), EventKind::Created, {});
         if (BuiltWindow* open = Window(window))
             BringToFront(*open->top);
     });

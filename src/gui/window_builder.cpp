@@ -225,10 +225,6 @@ const ControlSpec* BuiltWindow::Spec(std::string_view name) const {
     return found == controls.end() ? nullptr : found->second.spec;
 }
 
-std::string_view WindowObjectName(WindowId window) {
-    return window == WindowId::Main ? "MainWindow" : "AnalysisWindow";
-}
-
 BuiltWindow BuildWindow(const WindowSpec& spec, const ProfileSource& profile,
                         const EventReport& report) {
     BuiltWindow built;
@@ -247,10 +243,10 @@ BuiltWindow BuildWindow(const WindowSpec& spec, const ProfileSource& profile,
         client = built.top.get();
     }
     QWidget* top = built.top.get();
-    top->setObjectName(FromUtf8(WindowObjectName(spec.id)));
+    top->setObjectName(FromUtf8(WindowName(spec.id)));
     top->setWindowTitle(FromUtf8(spec.caption));
     top->setAccessibleName(FromUtf8(spec.caption));
-    top->setAccessibleDescription(FromUtf8(WindowObjectName(spec.id)));
+    top->setAccessibleDescription(FromUtf8(WindowName(spec.id)));
     top->setWindowIcon(ProgramIcon());
     top->setGeometry(spec.geometry.left, spec.geometry.top, spec.geometry.width,
                      spec.geometry.height);

@@ -40,9 +40,6 @@ struct BuiltWindow {
 // How a built window reports an event of one of its controls or menu items.
 using EventReport = std::function<void(std::string_view source, EventKind, const EventArgs&)>;
 
-// The top-level widget's object name for a window ("MainWindow", "AnalysisWindow").
-std::string_view WindowObjectName(WindowId window);
-
 // Gives the browser profile shared by every browser view, making it on first use.
 using ProfileSource = std::function<QWebEngineProfile*()>;
 
