@@ -14,10 +14,6 @@ QString FromUtf8(std::string_view utf8) {
     return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
 }
 
-std::string ToUtf8(const QString& text) {
-    return text.toStdString();
-}
-
 QString FromGbkLines(const Text& gbk) {
     QString text = FromGbk(gbk);
     text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));

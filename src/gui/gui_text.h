@@ -12,7 +12,6 @@ namespace dalmiro {
 QString FromGbk(const Text& gbk);
 Text ToGbk(const QString& text);
 QString FromUtf8(std::string_view utf8);
-std::string ToUtf8(const QString& text);
 
 // Multi-line edit boxes keep CR LF line ends in the core, as a Windows edit box does; Qt's text
 // widgets use LF.
