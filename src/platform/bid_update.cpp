@@ -58,8 +58,11 @@ BidUpdateOutcome JudgeBidUpdateReply(const std::string& reply, std::string_view 
         return BidUpdateOutcome::Failed;
     if (IsSignInRefusal(reply))
         return BidUpdateOutcome::SignInNeeded;
+    // A header block too large for HttpRequest to hand over reads as blanks without a status
+    // line; the back office's answer alone decides then, so a taken bid is not reported as lost.
     const int status = FinalHttpStatus(headers);
-    if (status < 200 || status > 299 || !IsAcceptedAnswer(reply))
+    const bool errorStatus = status != 0 && (status < 200 || status > 299);
+    if (errorStatus || !IsAcceptedAnswer(reply))
         return BidUpdateOutcome::Failed;
     return BidUpdateOutcome::Updated;
 }

@@ -17,7 +17,8 @@ enum class BidUpdateOutcome {
     Failed,       // no reply, time-out, error status or a failure answer
 };
 
-// Judges the reply of a bid update from its body and raw header block.
+// Judges the reply of a bid update from its body and raw header block. A block without a status
+// line (too large to be handed over) leaves the decision to the body.
 BidUpdateOutcome JudgeBidUpdateReply(const std::string& reply, std::string_view headers);
 
 // "更新出价": asks for the new bid of the selected keyword row (prefilled with its current bid
