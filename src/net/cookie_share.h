@@ -5,6 +5,7 @@
 #include "net/curl_handles.h"
 
 #include <array>
+#include <condition_variable>
 #include <map>
 #include <memory>
 #include <mutex>
@@ -31,6 +32,8 @@ class CookieShare {
     // Tells the listeners of every cookie gained or changed since the last look.
     void ReportChanges();
     int AddListener(std::function<void(const Cookie&)> listener);
+    // Once this returns, the listener is not running and is never called again (unless it
+    // removes itself from inside its own call, which only stops later calls).
     void RemoveListener(int id);
 
     // Locks of the share, by libcurl's lock data (public for the C callbacks).
@@ -50,6 +53,8 @@ class CookieShare {
     std::mutex listenersMutex_;
     std::map<int, std::function<void(const Cookie&)>> listeners_;
     int nextListenerId_ = 1;
+    int listenerCallsRunning_ = 0; // guarded by listenersMutex_
+    std::condition_variable listenerCallsDone_;
 };
 
 // The one store of the process. Every transfer holds a reference while it runs, so a worker left

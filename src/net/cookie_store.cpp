@@ -10,6 +10,9 @@ namespace net {
 
 namespace {
 
+// Set while this thread is calling cookie listeners.
+thread_local bool insideListenerCall = false;
+
 void LockShare(CURL*, curl_lock_data data, curl_lock_access, void* user) {
     static_cast<CookieShare*>(user)->LockFor(data).lock();
 }
@@ -153,7 +156,21 @@ void CookieShare::ReportChanges() {
         for (const auto& entry : listeners_) {
             listeners.push_back(entry.second);
         }
+        ++listenerCallsRunning_;
     }
+    // Counts the call as finished however it ends, a throwing listener included.
+    struct CallsRunning {
+        CookieShare& share;
+        ~CallsRunning() {
+            insideListenerCall = false;
+            {
+                const std::lock_guard lock(share.listenersMutex_);
+                --share.listenerCallsRunning_;
+            }
+            share.listenerCallsDone_.notify_all();
+        }
+    } running{*this};
+    insideListenerCall = true;
     for (const Cookie& cookie : changed) {
         for (const auto& listener : listeners) {
             listener(cookie);
@@ -169,8 +186,14 @@ int CookieShare::AddListener(std::function<void(const Cookie&)> listener) {
 }
 
 void CookieShare::RemoveListener(int id) {
-    const std::lock_guard lock(listenersMutex_);
+    std::unique_lock lock(listenersMutex_);
     listeners_.erase(id);
+    // Calls already under way on other threads hold copies of the listener: wait for them, so
+    // that whatever the listener refers to may be destroyed once this returns. A listener that
+    // removes itself must not wait for its own call.
+    if (!insideListenerCall) {
+        listenerCallsDone_.wait(lock, [this] { return listenerCallsRunning_ == 0; });
+    }
 }
 
 std::shared_ptr<CookieShare> ProcessCookieShare() {

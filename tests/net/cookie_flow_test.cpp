@@ -7,6 +7,9 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <atomic>
+#include <chrono>
+#include <future>
 #include <mutex>
 #include <thread>
 
@@ -153,6 +156,54 @@ TEST_F(CookieFlowTest, ReplyCookiesOfExplicitRequestsReachListenersToo) {
     RemoveCookieListener(id);
     std::sort(heard.begin(), heard.end());
     EXPECT_EQ(heard, (std::vector<std::string>{"a", "b"}));
+}
+
+// The browser bridge removes its listener when it is destroyed: a call already under way on a
+// request worker must have finished by then, or it would run on a destroyed bridge.
+TEST_F(CookieFlowTest, RemovingAListenerWaitsForItsCallUnderWay) {
+    LocalServer server(SignInRoutes);
+    std::promise<void> entered;
+    std::promise<void> release;
+    std::shared_future<void> released = release.get_future().share();
+    std::atomic<bool> once{false};
+    const int id = AddCookieListener([&, released](const Cookie&) {
+        if (!once.exchange(true)) {
+            entered.set_value();
+            released.wait();
+        }
+    });
+    std::thread request([&] { HttpRequest(server.Url("/login")); });
+    entered.get_future().wait();
+
+    std::atomic<bool> releasedBeforeReturn{false};
+    std::atomic<bool> releasing{false};
+    std::thread remover([&] {
+        RemoveCookieListener(id);
+        releasedBeforeReturn = releasing.load();
+    });
+    // Give the remover time to reach its wait; it must not return while the call is held.
+    std::this_thread::sleep_for(std::chrono::milliseconds(100));
+    releasing = true;
+    release.set_value();
+    remover.join();
+    request.join();
+    EXPECT_TRUE(releasedBeforeReturn);
+}
+
+TEST_F(CookieFlowTest, AListenerMayRemoveItselfDuringItsCall) {
+    LocalServer server(SignInRoutes);
+    std::atomic<int> calls{0};
+    std::atomic<int> id{-1};
+    id = AddCookieListener([&](const Cookie&) {
+        ++calls;
+        RemoveCookieListener(id); // must not wait for its own call
+    });
+    HttpRequest(server.Url("/login"));
+    const int afterRemoval = calls.load();
+    EXPECT_GE(afterRemoval, 1);
+    ClearCookies();
+    HttpRequest(server.Url("/login")); // the same cookies are gained again: nobody hears of it
+    EXPECT_EQ(calls.load(), afterRemoval);
 }
 
 } // namespace
